@@ -1,0 +1,113 @@
+// The play rules: starting a level with a fresh shuffle, carrying the selected tile across the
+// board, the solve sequence and restarting. The order of random draws and of the calls on the
+// host is part of the game's behaviour and is kept exactly.
+#include "core/game.h"
+
+#include <algorithm>
+
+namespace verlumo {
+namespace {
+
+constexpr int kExchangesPerShuffle = 2000;
+
+// Draws a column, then a row, again and again until the cell's code is wanted. The caller
+// makes sure such a cell exists.
+int DrawCellWith(Random& random, const Board& board, bool (*wanted)(TileCode)) {
+  for (;;) {
+    const int column = random.Next(kColumns);
+    const int row = random.Next(kRows);
+    if (wanted(board[CellIndex(column, row)])) return CellIndex(column, row);
+  }
+}
+
+bool BoardHas(const Board& board, bool (*wanted)(TileCode)) {
+  return std::any_of(board.begin(), board.end(), wanted);
+}
+
+}  // namespace
+
+void Game::StartLevel(int level) {
+  if (state.levels.empty()) return;  // the level table is filled before any level starts
+  state.current_level = std::clamp(level, 1, state.level_count());
+  state.board = state.levels[state.current_level - 1];
+  Shuffle();
+  ChooseSelectedCell();
+  for (int column = 0; column < kColumns; ++column) {
+    for (int row = 0; row < kRows; ++row) host_.DrawCell(column, row);
+  }
+  state.moved = false;
+  SetSolvedState(false);
+  host_.UpdateCaption();
+}
+
+void Game::Shuffle() {
+  // Without a movable tile no exchange could ever pick its cells; there is nothing to shuffle.
+  if (!BoardHas(state.board, IsMovable)) return;
+  for (int exchange = 0; exchange < kExchangesPerShuffle; ++exchange) {
+    const int first = DrawCellWith(random_, state.board, IsMovable);
+    const int second = DrawCellWith(random_, state.board, IsMovable);
+    std::swap(state.board[first], state.board[second]);
+  }
+}
+
+void Game::ChooseSelectedCell() {
+  // A board without a selectable code (the blank fallback level) is shown without a carried
+  // tile, and the player cannot swap anything on it.
+  state.has_selected_cell = BoardHas(state.board, IsSelectable);
+  if (!state.has_selected_cell) return;
+  const int cell = DrawCellWith(random_, state.board, IsSelectable);
+  state.selected_column = cell / kRows;
+  state.selected_row = cell % kRows;
+}
+
+void Game::boxMouseDown(int x, int y) {
+  if (!state.has_selected_cell) return;
+  if (x < kBoardLeft || y < kBoardTop) return;
+  const int column = (x - kBoardLeft) / kTileSize;
+  const int row = (y - kBoardTop) / kTileSize;
+  if (column >= kColumns || row >= kRows) return;
+  if (column == state.selected_column && row == state.selected_row) return;
+  TileCode& clicked = state.board[CellIndex(column, row)];
+  if (!IsMovable(clicked)) return;
+
+  // The selected tile jumps to the clicked place; the clicked tile takes its old place.
+  const int old_column = state.selected_column;
+  const int old_row = state.selected_row;
+  std::swap(clicked, state.board[CellIndex(old_column, old_row)]);
+  state.selected_column = column;
+  state.selected_row = row;
+  host_.PlaySound(kClickSound);
+  host_.DrawCell(column, row);
+  host_.DrawCell(old_column, old_row);
+  state.moved = true;
+  if (IsBoardSolved()) LevelSolved();
+}
+
+bool Game::IsBoardSolved() const { return verlumo::IsBoardSolved(state.board); }
+
+void Game::LevelSolved() {
+  host_.PlaySound(kSolvedSound);
+  SetSolvedState(true);
+  host_.ShowModal(Dialog::Solved);
+  std::uint8_t& flag = state.solved_flags[state.current_level - 1];
+  if (flag == 0) flag = 1;  // a flag loaded as any other non-zero value stays as it was
+  host_.levelboxPaint();
+  host_.UpdateCaption();
+  host_.DrawProgressGauge();
+  // Once every level has been solved the announcement has been made for this run.
+  if (state.all_solved) return;
+  state.all_solved = state.AreAllLevelsSolved();
+  if (state.all_solved) host_.ShowModal(Dialog::AllSolved);
+}
+
+void Game::RestartBtnClick() {
+  if (!state.solved_state && state.moved && host_.ShowModal(Dialog::Restart) != kModalYes) return;
+  StartLevel(state.current_level);
+}
+
+void Game::SetSolvedState(bool solved) {
+  state.solved_state = solved;
+  host_.ApplyLanguage();
+}
+
+}  // namespace verlumo

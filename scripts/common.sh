@@ -1,0 +1,54 @@
+# Shared by scripts/play and scripts/test: installing what the build needs, building, and the
+# private Wine prefix. Sourced, not run.
+
+repo=$(cd "$(dirname "$0")/.." && pwd)
+build="$repo/build"
+export WINEPREFIX="$build/wineprefix"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree=;mshtml="
+
+# Debian packages the build, the tests and the game under Wine need.
+needed_packages="cmake g++ make pkg-config libgtest-dev googletest libbenchmark-dev
+  libcairo2-dev fonts-dejavu-core imagemagick g++-mingw-w64-x86-64 wine wine64
+  xvfb xauth fp-utils"
+
+say() { printf '%s\n' "$*" >&2; }
+
+# Installs whatever is missing, and says nothing when everything is there.
+ensure_packages() {
+  missing=""
+  for p in $needed_packages; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+  done
+  [ -z "$missing" ] && return 0
+  say "Installing:$missing"
+  sudo_cmd=""
+  [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
+  $sudo_cmd apt-get update -qq >/dev/null
+  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq $missing >/dev/null
+}
+
+jobs=$(nproc 2>/dev/null || echo 2)
+
+# Runs a command with its output in a log, which is shown only when the command fails.
+quietly() {
+  log="$build/last-step.log"
+  mkdir -p "$build"
+  if "$@" >"$log" 2>&1; then return 0; fi
+  tail -n 60 "$log" >&2
+  say "FAILED: $*  (whole output in $log)"
+  return 1
+}
+
+# preset: native or windows
+build_preset() {
+  (cd "$repo" && quietly cmake --preset "$1" && quietly cmake --build --preset "$1" -j "$jobs")
+}
+
+# Creating a prefix takes a while, so it is made once and kept in the build folder.
+ensure_wineprefix() {
+  [ -f "$WINEPREFIX/system.reg" ] && return 0
+  say "Creating the Wine prefix in $WINEPREFIX ..."
+  wineboot -i >/dev/null 2>&1
+  wineserver -w
+}

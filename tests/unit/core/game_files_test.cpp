@@ -1,0 +1,141 @@
+// Game files on disk: loading solved flags, saving them without ever losing the previous file,
+// and the dialogs and messages around both.
+#include <cerrno>
+
+#include "core/file_io.h"
+#include "tests/unit/core/test_support.h"
+
+#ifndef _WIN32
+#include <sys/resource.h>
+
+#include <csignal>
+#endif
+
+namespace verlumo {
+namespace {
+
+class GameFileTest : public GameTest {
+ protected:
+  GameFileTest() {
+    UseLevels(3);
+    game.state.program_directory = folder.Folder();
+  }
+  ScratchFolder folder;
+};
+
+TEST_F(GameFileTest, ShortFilesSetTheFirstFlagsAndOddValuesAreSavedBackAsRead) {
+  const Bytes ten = {1, 0, 7, 1, 1, 0, 0, 255, 1, 1};
+  WriteBytes(folder.File("ten.vlm"), ten);
+  game.state.solved_flags.fill(9);
+  game.LoadCurrentGameFile(folder.File("ten.vlm"));
+  Bytes expected = ten;
+  expected.resize(500);
+  EXPECT_EQ(Flags(), expected);
+
+  host.save_choices = {folder.File("copy")};
+  game.SaveGame();
+  EXPECT_EQ(ReadBytes(folder.File("copy.vlm")), expected);
+  EXPECT_EQ(game.state.current_game_file, folder.File("copy.vlm"));
+  EXPECT_EQ(host.log, (Log{"ChooseSaveFile " + folder.Folder() + " ten.vlm", "UpdateCaption"}));
+
+  game.LoadCurrentGameFile(folder.File("new.vlm"));  // not there yet: all 0, but it is the game
+  EXPECT_EQ(Flags(), Bytes(500, 0));
+  EXPECT_EQ(game.state.current_game_file, folder.File("new.vlm"));
+}
+
+TEST_F(GameFileTest, LoadingReplacesTheFlagsOrOnlyRenamesTheGame) {
+  game.state.current_game_file = folder.File("old.vlm");
+  game.state.solved_flags.fill(1);
+  game.LoadGame();  // cancelled
+  host.open_choice = "";
+  game.LoadGame();
+  host.open_choice = folder.File("new.vlm");  // does not exist: the flags stay
+  game.LoadGame();
+  EXPECT_EQ(Flags(), Bytes(500, 1));
+  WriteBytes(folder.File("empty.vlm"), {});
+  host.open_choice = folder.File("empty.vlm");
+  game.LoadGame();
+  EXPECT_EQ(Flags(), Bytes(500, 0));
+  EXPECT_EQ(game.state.current_game_file, folder.File("empty.vlm"));
+  const std::string open = "ChooseOpenFile " + folder.File("old.vlm");
+  EXPECT_EQ(host.log, (Log{open, open, open, "UpdateCaption", "DrawProgressGauge",
+                           "ChooseOpenFile " + folder.File("new.vlm"), "UpdateCaption",
+                           "DrawProgressGauge"}));
+}
+
+TEST_F(GameFileTest, SavingAsksBeforeOverwritingAndOffersTheDialogAgainAfterNo) {
+  WriteBytes(folder.File("abc.vlm"), {1, 2, 3});
+  game.state.current_game_file = folder.File("gone.vlm");
+  game.state.solved_flags[0] = 1;
+  host.save_choices = {folder.File("abc.txt"), folder.File("def"), folder.File("abc")};
+  host.overwrite_answers = {false, true};
+  game.state.language = kLanguageGerman;
+  game.SaveGame();
+  EXPECT_EQ(host.log, (Log{"ChooseSaveFile " + folder.Folder() + " (as before)",
+                           "AskYesNoWarning Spiel abc.vlm existiert bereits. \xC3\x9C"
+                           "berschreiben?",
+                           "ChooseSaveFile " + folder.Folder() + " abc.txt", "UpdateCaption"}));
+  EXPECT_EQ(ReadBytes(folder.File("abc.vlm")), (Bytes{1, 2, 3}));
+  EXPECT_EQ(ReadBytes(folder.File("def.vlm")), Flags());
+
+  game.SaveGame();  // Yes replaces the old file
+  EXPECT_EQ(ReadBytes(folder.File("abc.vlm")), Flags());
+  EXPECT_EQ(game.state.current_game_file, folder.File("abc.vlm"));
+  host.log.clear();
+  game.SaveGame();  // cancelled: nothing written, caption untouched
+  EXPECT_EQ(host.log, Log{"ChooseSaveFile " + folder.Folder() + " abc.vlm"});
+  EXPECT_EQ(folder.EntryCount(), 2);
+}
+
+TEST_F(GameFileTest, AFailedSaveIsReportedAndLeavesNoTemporaryFile) {
+  game.state.current_game_file = folder.File("mine.vlm");
+  game.state.language = kLanguageGerman;
+  fs::create_directory(PathOf(folder.File("taken.vlm")));  // a folder cannot become a file
+  host.save_choices = {folder.File("no folder/x.vlm"), folder.File("taken.vlm")};
+  game.SaveGame();
+  game.SaveGame();
+  const std::string tail = " nicht speichern. Datentr\xC3\xA4ger voll oder nicht beschreibbar.";
+  EXPECT_EQ(host.log[1], "ShowErrorMessage Kann Spiel x.vlm" + tail);
+  EXPECT_EQ(host.log[4], "ShowErrorMessage Kann Spiel taken.vlm" + tail);
+  EXPECT_EQ(host.log[5], "UpdateCaption");
+  EXPECT_EQ(game.state.current_game_file, folder.File("mine.vlm"));
+  EXPECT_EQ(folder.EntryCount(), 1);
+}
+
+#ifndef _WIN32
+TEST_F(GameFileTest, AWriteThatFailsHalfwayLeavesThePreviousFileIntact) {
+  WriteBytes(folder.File("full.vlm"), Bytes(500, 3));
+  game.state.current_game_file = folder.File("mine.vlm");
+  host.save_choices = {folder.File("full.vlm")};
+  host.overwrite_answers = {true};
+  // At most 100 bytes per file, as on a nearly full drive; SIGXFSZ would end the process.
+  rlimit saved_limit{};
+  getrlimit(RLIMIT_FSIZE, &saved_limit);
+  rlimit limit = saved_limit;
+  limit.rlim_cur = 100;
+  const auto saved_handler = std::signal(SIGXFSZ, SIG_IGN);
+  setrlimit(RLIMIT_FSIZE, &limit);
+  const int error = ReplaceFileContents(folder.File("full.vlm"), Bytes(500, 1));
+  game.SaveGame();
+  setrlimit(RLIMIT_FSIZE, &saved_limit);
+  std::signal(SIGXFSZ, saved_handler);
+
+  EXPECT_EQ(error, EFBIG);
+  EXPECT_EQ(host.log[2], "ShowErrorMessage Cannot save game full.vlm. Drive full or not writable.");
+  EXPECT_EQ(ReadBytes(folder.File("full.vlm")), Bytes(500, 3));
+  EXPECT_EQ(folder.EntryCount(), 1);
+  EXPECT_EQ(game.state.current_game_file, folder.File("mine.vlm"));
+}
+#endif
+
+#ifdef __linux__
+TEST_F(GameFileTest, AnUnreadableGameFileIsReportedAndLeavesEveryFlagUnsolved) {
+  game.state.solved_flags.fill(1);
+  game.LoadCurrentGameFile("/proc/self/mem");  // opens, but reading address 0 fails
+  EXPECT_EQ(host.log, Log{"ShowErrorMessage Error occured while loading file /proc/self/mem!"});
+  EXPECT_EQ(Flags(), Bytes(500, 0));
+}
+#endif
+
+}  // namespace
+}  // namespace verlumo

@@ -1,0 +1,66 @@
+// Moving between levels: the level selector at start-up, new game, the next and previous
+// unsolved level. The fake selector reports its moves back like the real scroll bar does.
+#include "tests/unit/core/test_support.h"
+
+namespace verlumo {
+namespace {
+
+TEST_F(GameTest, TheStoredLevelIsBroughtIntoRangeAndTheSelectorStartsIt) {
+  UseLevels(120);
+  host.selector_last = 1;  // the selector before its range is set
+  game.SetUpLevelSelector(300);
+  EXPECT_EQ(game.state.current_level, 120);
+  EXPECT_EQ(host.LogWithoutCellDraws(),
+            (Log{"SetLevelSelectorRange 120", "SetLevelSelector 120", "levelScrollChange 120",
+                 "ApplyLanguage", "UpdateCaption", "UpdateCaption"}));
+  game.SetUpLevelSelector(0);
+  EXPECT_EQ(game.state.current_level, 1);
+}
+
+TEST_F(GameTest, UnsolvedLevelSearchWrapsAroundAndSkipsTheCurrentLevel) {
+  UseLevels(120);
+  game.state.solved_flags.fill(1);
+  game.state.solved_flags[2] = 0;  // only level 3 is unsolved
+  game.state.current_level = host.selector_position = 120;
+  game.sUpBtnClick();
+  EXPECT_EQ(game.state.current_level, 3);
+  EXPECT_EQ(host.LogWithoutCellDraws(),
+            (Log{"ApplyLanguage", "UpdateCaption", "SetLevelSelector 3", "levelScrollChange 3",
+                 "ApplyLanguage", "UpdateCaption", "UpdateCaption", "UpdateCaption"}));
+  game.state.current_level = host.selector_position = 120;
+  game.sDownBtnClick();
+  EXPECT_EQ(game.state.current_level, 3);
+
+  std::swap(game.state.solved_flags[2], game.state.solved_flags[119]);  // only the current level
+  game.state.current_level = host.selector_position = 120;
+  host.log.clear();
+  game.sUpBtnClick();
+  game.sDownBtnClick();
+  EXPECT_TRUE(host.log.empty());
+}
+
+TEST_F(GameTest, NewGameAsksWhilePlayingAndClearsOnlyTheFileLevels) {
+  UseLevels(120);
+  game.state.solved_flags.fill(5);
+  game.state.current_level = host.selector_position = 40;
+  game.NewGameBtnClick();  // the Give-up dialog is cancelled
+  EXPECT_EQ(host.log, Log{"ShowModal GiveUp"});
+  EXPECT_EQ(game.state.current_level, 40);
+
+  host.log.clear();
+  game.state.solved_state = game.state.all_solved = true;  // nothing to give up
+  game.NewGameBtnClick();
+  // The selector's move starts level 1 once, the new game starts it again.
+  EXPECT_EQ(host.LogWithoutCellDraws(),
+            (Log{"SetLevelSelector 1", "levelScrollChange 1", "ApplyLanguage", "UpdateCaption",
+                 "UpdateCaption", "ApplyLanguage", "UpdateCaption", "UpdateCaption",
+                 "DrawProgressGauge"}));
+  EXPECT_EQ(game.state.current_level, 1);
+  Bytes expected(120, 0);
+  expected.resize(500, 5);
+  EXPECT_EQ(Flags(), expected);
+  EXPECT_TRUE(game.state.all_solved);
+}
+
+}  // namespace
+}  // namespace verlumo
