@@ -1,0 +1,127 @@
+// Decoding asset records and LZRW1/KH chunks, including records that are cut off or corrupt.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "view/asset_record.h"
+#include "view/lzrw1kh.h"
+
+namespace verlumo {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes Decompress(const Bytes& chunk, std::string* error = nullptr) {
+  Bytes out;
+  std::string message = DecompressChunk(chunk.data(), chunk.size(), out);
+  if (error != nullptr) *error = message;
+  return out;
+}
+
+TEST(Lzrw1khChunk, StoredChunkYieldsItsBytesUpToAFullPiece) {
+  Bytes chunk(kLzrwPieceSize + 1);
+  chunk[0] = kLzrwStored;
+  for (std::size_t i = 1; i < chunk.size(); ++i) chunk[i] = static_cast<std::uint8_t>(i * 7);
+  const Bytes piece = Decompress(chunk);
+  ASSERT_EQ(piece.size(), 32781u);
+  EXPECT_TRUE(std::equal(piece.begin(), piece.end(), chunk.begin() + 1));
+
+  chunk.push_back(0);  // one byte more than a piece can hold
+  std::string error;
+  EXPECT_TRUE(Decompress(chunk, &error).empty());
+  EXPECT_FALSE(error.empty());
+}
+
+TEST(Lzrw1khChunk, ItemsDecodeAsLiteralCopyAndRun) {
+  // Control 0100 0000 ...: a literal 'x', then a copy with offset 1 and (b1 mod 16) = 2, which
+  // repeats the last byte 5 times, reading bytes it has just produced.
+  EXPECT_EQ(Decompress({0x40, 0x40, 0x00, 'x', 0x00, 0x12}), Bytes(6, 'x'));
+
+  // A copy with offset 3 of 4 bytes overlaps itself: "abc" -> "abcabca".
+  EXPECT_EQ(Decompress({0x40, 0x10, 0x00, 'a', 'b', 'c', 0x00, 0x31}),
+            (Bytes{'a', 'b', 'c', 'a', 'b', 'c', 'a'}));
+
+  EXPECT_EQ(Decompress({0x40, 0x80, 0x00, 0x00, 0x00, 0x00, 0x41}), Bytes(16, 0x41));
+  EXPECT_EQ(Decompress({0x40, 0x80, 0x00, 0x00, 0x0F, 0xFF, 0x41}), Bytes(4111, 0x41));
+}
+
+TEST(Lzrw1khChunk, ANewControlWordIsReadAfterSixteenItems) {
+  Bytes chunk{0x40, 0x00, 0x00};
+  for (int i = 0; i < 16; ++i) chunk.push_back(static_cast<std::uint8_t>('a' + i));
+  chunk.insert(chunk.end(), {0x80, 0x00, 0x00, 0x00, 0x00, 'z'});  // second group: one run
+  Bytes expected;
+  for (int i = 0; i < 16; ++i) expected.push_back(static_cast<std::uint8_t>('a' + i));
+  expected.insert(expected.end(), 16, 'z');
+  EXPECT_EQ(Decompress(chunk), expected);
+}
+
+TEST(Lzrw1khChunk, MalformedChunksAreRefusedWithoutTouchingTheOutput) {
+  const std::vector<Bytes> malformed = {
+      {},                                    // no method byte
+      {0x22, 1, 2, 3},                       // unknown method
+      {0x40, 0x00},                          // control word cut off
+      {0x40, 0x80, 0x00, 0x00},              // copy item cut off
+      {0x40, 0x80, 0x00, 0x00, 0x00, 0x00},  // run item cut off
+      {0x40, 0x80, 0x00, 0x00, 0x12},        // copy before the start of the piece
+      {0x40, 0x20, 0x00, 'a', 0x00, 0x2F},   // copy reaching 2 back after 1 byte
+  };
+  for (const Bytes& chunk : malformed) {
+    Bytes out{9, 9};
+    EXPECT_FALSE(DecompressChunk(chunk.data(), chunk.size(), out).empty())
+        << "chunk of " << chunk.size() << " bytes";
+    EXPECT_EQ(out, (Bytes{9, 9}));
+  }
+
+  // Eight runs of 4111 bytes make more than one piece.
+  Bytes too_long{0x40, 0xFF, 0x00};
+  for (int i = 0; i < 8; ++i) too_long.insert(too_long.end(), {0x00, 0x0F, 0xFF, 0x41});
+  std::string error;
+  Decompress(too_long, &error);
+  EXPECT_FALSE(error.empty());
+}
+
+TEST(AssetRecord, ReadsEveryOptionalFieldAndThePixelFormat) {
+  const Bytes plain{0x0E | 0x60, 3, 'a', 'b', 'c', 0xFE, 0xFF, 0xFF, 0xFF, 2, 0, 0, 0, 'B', 'M'};
+  const ParsedAsset parsed = ParseAssetRecord(plain.data(), plain.size());
+  ASSERT_EQ(parsed.error, "");
+  EXPECT_EQ(parsed.record.description, "abc");
+  EXPECT_EQ(parsed.record.identifier, -2);
+  EXPECT_EQ(parsed.record.pixel_format, 2);  // 0x20 and 0x40 set: the lowest bit decides
+  EXPECT_EQ(parsed.record.data, (Bytes{'B', 'M'}));
+
+  const Bytes no_data{0x00};
+  EXPECT_TRUE(ParseAssetRecord(no_data.data(), no_data.size()).record.data.empty());
+}
+
+TEST(AssetRecord, CompressedDataIsTheConcatenationOfItsChunks) {
+  // Two chunks: a stored "ab" and a run of 16 'c'. T = (4 + 3) + (4 + 7) = 18.
+  const Bytes record{0x09, 18, 0, 0, 0, 3, 0, 0, 0, 0x80, 'a', 'b',
+                     7, 0, 0, 0, 0x40, 0x80, 0x00, 0x00, 0x00, 0x00, 'c'};
+  const ParsedAsset parsed = ParseAssetRecord(record.data(), record.size());
+  ASSERT_EQ(parsed.error, "");
+  Bytes expected(18, 'c');
+  expected[0] = 'a';
+  expected[1] = 'b';
+  EXPECT_EQ(parsed.record.data, expected);
+}
+
+TEST(AssetRecord, TruncatedOrCorruptRecordsGiveAnError) {
+  const Bytes good{0x09, 18, 0, 0, 0, 3, 0, 0, 0, 0x80, 'a', 'b',
+                   7, 0, 0, 0, 0x40, 0x80, 0x00, 0x00, 0x00, 0x00, 'c'};
+  for (std::size_t length = 0; length < good.size(); ++length) {
+    EXPECT_FALSE(ParseAssetRecord(good.data(), length).error.empty()) << "cut at " << length;
+  }
+  Bytes lying_total = good;
+  lying_total[1] = 200;  // claims more chunk bytes than the record holds
+  EXPECT_FALSE(ParseAssetRecord(lying_total.data(), lying_total.size()).error.empty());
+  Bytes huge_chunk = good;
+  huge_chunk[8] = 0x7F;  // first chunk length near 2^31
+  EXPECT_FALSE(ParseAssetRecord(huge_chunk.data(), huge_chunk.size()).error.empty());
+  const Bytes plain_too_long{0x08, 10, 0, 0, 0, 'x'};
+  EXPECT_FALSE(ParseAssetRecord(plain_too_long.data(), plain_too_long.size()).error.empty());
+  const Bytes description_cut{0x02, 5, 'a'};
+  EXPECT_FALSE(ParseAssetRecord(description_cut.data(), description_cut.size()).error.empty());
+}
+
+}  // namespace
+}  // namespace verlumo
