@@ -1,0 +1,94 @@
+// GDI surfaces: DIB sections made from BMP file images, and copies with BitBlt.
+#include "view/win32/gdi_surface.h"
+
+#include <cstring>
+
+#include "view/bmp_image.h"
+
+namespace verlumo {
+
+DWORD RasterOperation(RasterOp op) {
+  switch (op) {
+    case RasterOp::kAnd: return SRCAND;
+    case RasterOp::kPaint: return SRCPAINT;
+    case RasterOp::kCopy: break;
+  }
+  return SRCCOPY;
+}
+
+GdiBitmapSurface::GdiBitmapSurface(int width, int height) : width_(width), height_(height) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 24;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (bitmap == nullptr) {
+    error_ = "cannot create a bitmap of " + std::to_string(width) + " x " + std::to_string(height);
+    return;
+  }
+  Select(bitmap);
+}
+
+GdiBitmapSurface::GdiBitmapSurface(const std::vector<std::uint8_t>& image) {
+  const BmpLayout layout = ParseBmpLayout(image);
+  if (!layout.error.empty()) {
+    error_ = layout.error;
+    return;
+  }
+  // The file's own header and palette describe the DIB section (copied out, so that they are
+  // aligned); the pixel rows are copied in.
+  std::vector<DWORD> info((layout.info_size + sizeof(DWORD) - 1) / sizeof(DWORD));
+  std::memcpy(info.data(), image.data() + layout.info_offset, layout.info_size);
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(nullptr, reinterpret_cast<const BITMAPINFO*>(info.data()),
+                                    DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (bitmap == nullptr || bits == nullptr) {
+    if (bitmap != nullptr) DeleteObject(bitmap);
+    error_ = "cannot create a bitmap for the image";
+    return;
+  }
+  std::memcpy(bits, image.data() + layout.bits_offset, layout.row_stride * layout.height);
+  width_ = layout.width;
+  height_ = layout.height;
+  Select(bitmap);
+}
+
+void GdiBitmapSurface::Select(HBITMAP bitmap) {
+  dc_ = CreateCompatibleDC(nullptr);
+  if (dc_ == nullptr) {
+    DeleteObject(bitmap);
+    error_ = "cannot create a memory device context";
+    return;
+  }
+  bitmap_ = bitmap;
+  original_bitmap_ = SelectObject(dc_, bitmap_);
+}
+
+GdiBitmapSurface::~GdiBitmapSurface() {
+  if (dc_ != nullptr) {
+    SelectObject(dc_, original_bitmap_);
+    DeleteDC(dc_);
+  }
+  if (bitmap_ != nullptr) DeleteObject(bitmap_);
+}
+
+void GdiBitmapSurface::Copy(int x, int y, int width, int height, const Surface& source,
+                            int source_x, int source_y, RasterOp op) {
+  BitBlt(dc_, x, y, width, height, static_cast<const GdiBitmapSurface&>(source).dc(), source_x,
+         source_y, RasterOperation(op));
+}
+
+void GdiWindowSurface::Copy(int x, int y, int width, int height, const Surface& source,
+                            int source_x, int source_y, RasterOp op) {
+  HDC dc = GetDC(window_);
+  if (dc == nullptr) return;  // a failed copy leaves the window as it was until the next repaint
+  BitBlt(dc, x, y, width, height, static_cast<const GdiBitmapSurface&>(source).dc(), source_x,
+         source_y, RasterOperation(op));
+  ReleaseDC(window_, dc);
+}
+
+}  // namespace verlumo
