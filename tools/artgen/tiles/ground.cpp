@@ -1,0 +1,186 @@
+// The grass and grain textures, computed once per run from integer hashes so that every run
+// draws the same bytes.
+#include "tools/artgen/tiles/ground.h"
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+#include "tools/artgen/tiles/tile_canvas.h"
+#include "tools/artgen/tiles/tile_palette.h"
+
+namespace artgen::tiles {
+namespace {
+
+struct SurfaceDeleter {
+  void operator()(cairo_surface_t* surface) const { cairo_surface_destroy(surface); }
+};
+using SurfaceHandle = std::unique_ptr<cairo_surface_t, SurfaceDeleter>;
+
+double Smooth(double t) { return t * t * (3 - 2 * t); }
+
+double Lattice(int ix, int iy, int period, int seed) {
+  const int px = ((ix % period) + period) % period;
+  const int py = ((iy % period) + period) % period;
+  return (Hash(px, py, seed) & 0xffff) / 65535.0;
+}
+
+void PutPixel(cairo_surface_t* surface, int x, int y, Colour c, double alpha) {
+  unsigned char* data = cairo_image_surface_get_data(surface);
+  const int stride = cairo_image_surface_get_stride(surface);
+  const auto channel = [&](double v) {
+    return static_cast<std::uint32_t>(std::clamp(v * alpha, 0.0, 1.0) * 255.0 + 0.5);
+  };
+  const std::uint32_t a = static_cast<std::uint32_t>(std::clamp(alpha, 0.0, 1.0) * 255.0 + 0.5);
+  reinterpret_cast<std::uint32_t*>(data + y * stride)[x] =
+      (a << 24) | (channel(c.r) << 16) | (channel(c.g) << 8) | channel(c.b);
+}
+
+// Short blades of grass in little tufts, each drawn at its place and one tile over in every
+// direction so that tufts cut by the tile's border go on in the neighbouring cell.
+void PaintTufts(cairo_t* cr) {
+  Rng rng(17);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  for (int tuft = 0; tuft < 26; ++tuft) {
+    const double x = rng.Uniform(0, kCell);
+    const double y = rng.Uniform(0, kCell);
+    const bool light = rng.Below(3) == 0;
+    const int blades = 3 + rng.Below(2);
+    for (int blade = 0; blade < blades; ++blade) {
+      const double lean = rng.Uniform(-1.6, 1.6);
+      const double height = rng.Uniform(2.2, 3.8);
+      const double foot = rng.Uniform(-1.2, 1.2);
+      for (int oy = -1; oy <= 1; ++oy) {
+        for (int ox = -1; ox <= 1; ++ox) {
+          const double bx = x + foot + ox * kCell;
+          const double by = y + oy * kCell;
+          cairo_move_to(cr, bx, by);
+          cairo_curve_to(cr, bx, by - height * 0.5, bx + lean * 0.6, by - height * 0.8, bx + lean,
+                         by - height);
+        }
+      }
+      SetColour(cr, light ? kGrassLight : Shade(kGrassDark, -0.08), light ? 0.75 : 0.55);
+      cairo_set_line_width(cr, 0.8);
+      cairo_stroke(cr);
+    }
+  }
+}
+
+SurfaceHandle MakeGrassTile() {
+  SurfaceHandle surface(cairo_image_surface_create(CAIRO_FORMAT_RGB24, kCell, kCell));
+  cairo_surface_flush(surface.get());
+  for (int y = 0; y < kCell; ++y) {
+    for (int x = 0; x < kCell; ++x) {
+      const double n = 0.5 * PeriodicNoise(x, y, 16, 1) + 0.3 * PeriodicNoise(x, y, 8, 2) +
+                       0.2 * PeriodicNoise(x, y, 4, 3);
+      const double warm = PeriodicNoise(x, y, 24, 4);
+      const double jitter = ((Hash(x, y, 5) & 0xff) / 255.0 - 0.5) * 0.07;
+      Colour c = Mix(kGrassDark, kGrassLight, std::clamp(0.15 + 0.7 * n + jitter, 0.0, 1.0));
+      c = Mix(c, Rgb255(150, 180, 80), 0.18 * warm);
+      PutPixel(surface.get(), x, y, c, 1.0);
+    }
+  }
+  cairo_surface_mark_dirty(surface.get());
+  cairo_t* cr = cairo_create(surface.get());
+  PaintTufts(cr);
+  cairo_destroy(cr);
+  return surface;
+}
+
+// Grain: a faint fleckle of light and dark, mirrored about the tile's middle in both
+// directions. `strength` is the largest alpha of a fleck.
+SurfaceHandle MakeGrain(int seed, double strength, double density) {
+  SurfaceHandle surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, kCell, kCell));
+  cairo_surface_flush(surface.get());
+  for (int y = 0; y < kCell; ++y) {
+    for (int x = 0; x < kCell; ++x) {
+      const int fx = std::min(x, kCell - 1 - x);
+      const int fy = std::min(y, kCell - 1 - y);
+      const std::uint32_t h = Hash(fx, fy, seed);
+      const double level = (h & 0xffff) / 65535.0;
+      const bool fleck = ((h >> 16) & 0xff) / 255.0 < density;
+      const double alpha = fleck ? strength * (0.4 + 0.6 * level) : strength * 0.25 * level;
+      PutPixel(surface.get(), x, y, (h >> 24) & 1 ? Colour{1, 1, 1} : Colour{0, 0, 0}, alpha);
+    }
+  }
+  cairo_surface_mark_dirty(surface.get());
+  return surface;
+}
+
+struct Textures {
+  SurfaceHandle grass = MakeGrassTile();
+  SurfaceHandle asphalt = MakeGrain(11, 0.10, 0.25);
+  SurfaceHandle gravel = MakeGrain(12, 0.22, 0.35);
+  SurfaceHandle stone = MakeGrain(13, 0.10, 0.20);
+  SurfaceHandle water = MakeGrain(14, 0.05, 0.10);
+};
+
+const Textures& TheTextures() {
+  static const Textures textures;
+  return textures;
+}
+
+// Sets a repeating texture as the source, fixed to the canvas rather than to the current
+// transformation, so that rotated or shifted drawing still lines up with the cell grid.
+void SetCanvasAlignedSource(cairo_t* cr, cairo_surface_t* texture) {
+  cairo_matrix_t user;
+  cairo_get_matrix(cr, &user);
+  cairo_identity_matrix(cr);
+  cairo_set_source_surface(cr, texture, 0, 0);
+  cairo_pattern_set_extend(cairo_get_source(cr), CAIRO_EXTEND_REPEAT);
+  cairo_set_matrix(cr, &user);
+}
+
+}  // namespace
+
+std::uint32_t Rng::Next() {
+  state_ ^= state_ << 13;
+  state_ ^= state_ >> 17;
+  state_ ^= state_ << 5;
+  return state_;
+}
+
+double Rng::Uniform(double low, double high) { return low + (high - low) * (Next() % 100000) / 100000.0; }
+
+int Rng::Below(int count) { return static_cast<int>(Next() % static_cast<std::uint32_t>(count)); }
+
+std::uint32_t Hash(int x, int y, int seed) {
+  std::uint32_t h = static_cast<std::uint32_t>(x) * 374761393u + static_cast<std::uint32_t>(y) * 668265263u +
+                    static_cast<std::uint32_t>(seed) * 2246822519u;
+  h = (h ^ (h >> 13)) * 1274126177u;
+  return h ^ (h >> 16);
+}
+
+double PeriodicNoise(double x, double y, int lattice, int seed) {
+  const int period = kCell / lattice;
+  const double gx = x / lattice;
+  const double gy = y / lattice;
+  const int ix = static_cast<int>(std::floor(gx));
+  const int iy = static_cast<int>(std::floor(gy));
+  const double tx = Smooth(gx - ix);
+  const double ty = Smooth(gy - iy);
+  const double top = Lattice(ix, iy, period, seed) * (1 - tx) + Lattice(ix + 1, iy, period, seed) * tx;
+  const double bottom =
+      Lattice(ix, iy + 1, period, seed) * (1 - tx) + Lattice(ix + 1, iy + 1, period, seed) * tx;
+  return top * (1 - ty) + bottom * ty;
+}
+
+void PaintGrass(cairo_t* cr) {
+  cairo_save(cr);
+  SetGrassSource(cr);
+  cairo_paint(cr);
+  cairo_restore(cr);
+}
+
+void SetGrassSource(cairo_t* cr) { SetCanvasAlignedSource(cr, TheTextures().grass.get()); }
+
+void SetGrainSource(cairo_t* cr, Grain grain) {
+  const Textures& textures = TheTextures();
+  cairo_surface_t* texture = textures.asphalt.get();
+  if (grain == Grain::Gravel) texture = textures.gravel.get();
+  if (grain == Grain::Stone) texture = textures.stone.get();
+  if (grain == Grain::Water) texture = textures.water.get();
+  SetCanvasAlignedSource(cr, texture);
+}
+
+}  // namespace artgen::tiles

@@ -1,0 +1,26 @@
+// The tile sheet: 200 pictures of 48 x 48 pixels, code c at ((c mod 20) * 48, (c div 20) * 48),
+// and preview scenes assembled from it for the contact sheet.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <cstddef>  // image.h uses size_t
+
+#include "tools/artgen/image.h"
+
+namespace artgen {
+
+// Paints all 200 tile pictures (960 x 480). Deterministic: every call gives the same pixels.
+Image DrawTileSheet();
+
+struct ScenePreview {
+  std::string title;
+  Image image;
+};
+
+// Small boards assembled from cells of the sheet: scenery pieces in their places and road
+// networks of movable tiles, for judging by eye how the pictures join.
+std::vector<ScenePreview> DrawScenePreviews(const Image& tile_sheet);
+
+}  // namespace artgen
