@@ -45,10 +45,14 @@ build_preset() {
   (cd "$repo" && quietly cmake --preset "$1" && quietly cmake --build --preset "$1" -j "$jobs")
 }
 
-# Creating a prefix takes a while, so it is made once and kept in the build folder.
+# Creating a prefix takes a while, so it is made once and kept in the build folder. With the
+# argument "unmanaged", Wine's windows do without a window manager.
 ensure_wineprefix() {
   [ -f "$WINEPREFIX/system.reg" ] && return 0
   say "Creating the Wine prefix in $WINEPREFIX ..."
   wineboot -i >/dev/null 2>&1
+  if [ "${1:-}" = unmanaged ]; then
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+  fi
   wineserver -w
 }

@@ -1,14 +1,26 @@
-// Program entry: creates the main window, runs the message loop until it has closed, and ends.
+// Program entry: the help binding, the nine windows in their order, the message loop until the
+// main window has closed, and the end.
 #include <windows.h>
 
-#include "shell/main_form.h"
+#include <string>
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show_command) {
-  if (!verlumo::TMainForm::Register(instance)) return 1;
+#include "shell/dialogs/game_dialogs.h"
+#include "shell/help/hh.h"
+#include "shell/help/hh_funcs.h"
+#include "shell/main_form.h"
+#include "shell/program_path.h"
+
+namespace {
+
+int RunGame() {
   verlumo::TMainForm main_form;
-  HWND window = main_form.Create(instance);
-  if (window == nullptr) return 1;
-  ShowWindow(window, show_command);
+  if (!main_form.Create()) return 1;
+  verlumo::GameDialogs dialogs;
+  verlumo::DialogContext context{main_form.handle(), main_form.icon(), main_form.language(),
+                                 [&main_form] { main_form.ApplyLanguage(); }};
+  if (!dialogs.CreateAll(context)) return 1;
+  main_form.AttachDialogs(dialogs);
+  main_form.Show();
 
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
@@ -16,4 +28,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show_command) {
     DispatchMessageW(&message);
   }
   return static_cast<int>(message.wParam);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  verlumo::hh::LoadHelpLibrary();
+  verlumo::hh::StartHelpLayer(verlumo::ProgramFile(), GetCommandLineW());
+  const int exit_code = RunGame();
+  verlumo::hh::ReleaseHelpLibrary();
+  return exit_code;
 }

@@ -1,60 +1,175 @@
-// The main window's class registration, creation and message dispatch.
+// The main window's messages and toolbar commands, and its language-dependent texts.
 #include "shell/main_form.h"
+
+#include <shellapi.h>
+
+#include <algorithm>
+
+#include "core/texts.h"
+#include "shell/dialogs/game_dialogs.h"
+#include "shell/help/application_help.h"
+#include "shell/resource_ids.h"
+#include "view/win32/utf16.h"
 
 namespace verlumo {
 namespace {
 
-// A fixed single border: a caption with the system menu and the minimise and maximise boxes,
-// but no sizing frame.
-constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
-constexpr DWORD kExStyle = 0;
-constexpr const wchar_t* kCaption = L"Verlumo V2.3";
+constexpr int kPageStep = 10;
+constexpr wchar_t kMakerHomePage[] = L"https://www.zorbelgames.example/";
 
 }  // namespace
 
-bool TMainForm::Register(HINSTANCE instance) {
-  WNDCLASSEXW window_class{};
-  window_class.cbSize = sizeof window_class;
-  window_class.lpfnWndProc = WindowProc;
-  window_class.hInstance = instance;
-  window_class.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-  window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  window_class.lpszClassName = kClassName;
-  return RegisterClassExW(&window_class) != 0;
-}
+TMainForm::TMainForm() = default;
+TMainForm::~TMainForm() = default;
 
-HWND TMainForm::Create(HINSTANCE instance) {
-  RECT outer{0, 0, kClientWidth, kToolbarHeight + kBoardAreaHeight};
-  AdjustWindowRectEx(&outer, kStyle, FALSE, kExStyle);
-  return CreateWindowExW(kExStyle, kClassName, kCaption, kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                         outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr,
-                         instance, this);
-}
-
-LRESULT CALLBACK TMainForm::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    auto* form = static_cast<TMainForm*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
-    form->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
-  }
-  auto* form = reinterpret_cast<TMainForm*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (form == nullptr) return DefWindowProcW(window, message, wparam, lparam);
-  return form->HandleMessage(message, wparam, lparam);
+bool TMainForm::Create() {
+  return CreateForm(kClassName, L"Verlumo V2.3",
+                    {WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX, 0},
+                    kClientWidth, Toolbar::kHeight + kBoardAreaHeight, nullptr);
 }
 
 LRESULT TMainForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
-    case WM_DESTROY:
-      FormDestroy();
+    case WM_TIMER:
+      if (wparam == kAnimationTimer) TimerTimer();
       return 0;
-    default:
-      return DefWindowProcW(window_, message, wparam, lparam);
+    case WM_HSCROLL:
+      if (reinterpret_cast<HWND>(lparam) == toolbar_.level_scroll()) OnLevelScroll(LOWORD(wparam));
+      return 0;
+    case WM_SETFOCUS:
+      // The level selector is the one control that takes the keyboard.
+      SetFocus(toolbar_.level_scroll());
+      return 0;
+    case WM_CTLCOLORSTATIC: {
+      LRESULT brush = 0;
+      if (toolbar_.ColourLevelLabel(reinterpret_cast<HWND>(lparam), reinterpret_cast<HDC>(wparam), brush)) {
+        return brush;
+      }
+      break;
+    }
+    case WM_DESTROY:
+      ReportSettingsFailure(form_helper_.Save(handle()));
+      FormDestroy();
+      PostQuitMessage(0);
+      return 0;
   }
+  return DefaultHandling(message, wparam, lparam);
 }
 
-void TMainForm::FormDestroy() {
-  // The main window's end is the program's end.
-  PostQuitMessage(0);
+void TMainForm::OnPaint(HDC dc) { toolbar_.Paint(dc); }
+
+void TMainForm::OnCommand(int id, HWND) {
+  if (id == kLevelScrollId) return;
+  switch (static_cast<ToolButton>(id - kFirstToolButtonId)) {
+    case ToolButton::NewGame: game_.NewGameBtnClick(); break;
+    case ToolButton::Restart: game_.RestartBtnClick(); break;
+    case ToolButton::Load: game_.LoadGame(); break;
+    case ToolButton::Save: game_.SaveGame(); break;
+    case ToolButton::Sound: break;  // the switch is the button's own state, read at each play
+    case ToolButton::Exit: PostMessageW(handle(), WM_CLOSE, 0, 0); break;
+    case ToolButton::Down: game_.sDownBtnClick(); break;
+    case ToolButton::Up: game_.sUpBtnClick(); break;
+    case ToolButton::Tongue: TongueBtnClick(); break;
+    case ToolButton::Rules: RulesBtnClick(); break;
+    case ToolButton::Info: InfoBtnClick(); break;
+    case ToolButton::Zorbel: ZorbelBtnClick(); break;
+  }
+  ReportSoundFailure();
+}
+
+// Every position the selector passes counts, also while its thumb is dragged; a request that
+// leaves it where it is reports nothing.
+void TMainForm::OnLevelScroll(int request) {
+  SCROLLINFO info{};
+  info.cbSize = sizeof info;
+  info.fMask = SIF_ALL;
+  GetScrollInfo(toolbar_.level_scroll(), SB_CTL, &info);
+  int position = info.nPos;
+  switch (request) {
+    case SB_LINELEFT: position -= 1; break;
+    case SB_LINERIGHT: position += 1; break;
+    case SB_PAGELEFT: position -= kPageStep; break;
+    case SB_PAGERIGHT: position += kPageStep; break;
+    case SB_LEFT: position = info.nMin; break;
+    case SB_RIGHT: position = info.nMax; break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: position = info.nTrackPos; break;
+    default: return;
+  }
+  SetLevelSelector(std::clamp(position, info.nMin, info.nMax));
+}
+
+void TMainForm::SetLevelSelectorRange(int last) {
+  SetScrollRange(toolbar_.level_scroll(), SB_CTL, 1, last, TRUE);
+}
+
+void TMainForm::SetLevelSelector(int position) {
+  if (GetScrollPos(toolbar_.level_scroll(), SB_CTL) == position) return;
+  SetScrollPos(toolbar_.level_scroll(), SB_CTL, position, TRUE);
+  levelScrollChange(position);
+}
+
+void TMainForm::levelScrollChange(int position) {
+  game_.levelScrollChange(position);
+  ReportSoundFailure();
+}
+
+void TMainForm::boxMouseDown(int x, int y) {
+  game_.boxMouseDown(x, y);
+  ReportSoundFailure();
+}
+
+void TMainForm::TimerTimer() { view_->TimerTimer(); }
+
+void TMainForm::TongueBtnClick() {
+  dialogs_->ShowLanguage();
+  ApplyLanguage();
+}
+
+void TMainForm::RulesBtnClick() {
+  // German rules are help context 1, English ones context 2; the help hook serves the request.
+  HelpContext(game_.state.language == kLanguageGerman ? 1 : 2);
+}
+
+void TMainForm::InfoBtnClick() { dialogs_->ShowInfo(); }
+
+void TMainForm::ZorbelBtnClick() {
+  if (!maker_link_enabled_) return;
+  const auto result = reinterpret_cast<INT_PTR>(
+      ShellExecuteW(handle(), nullptr, kMakerHomePage, nullptr, nullptr, SW_SHOWNORMAL));
+  // When the shell cannot open the page the link is switched off for the rest of the run.
+  if (result <= 32) maker_link_enabled_ = false;
+}
+
+void TMainForm::ApplyLanguage() {
+  const int language = game_.state.language;
+  struct Hint {
+    ToolButton button;
+    const char* german;
+    const char* english;
+  };
+  static constexpr Hint kHints[] = {
+      {ToolButton::Load, "Ich hol mir einen alten Spielstand.", "I want to continue an old game."},
+      {ToolButton::Save, "Einmal zu oft gesichert ist besser als einmal zuwenig", "Save often, save always."},
+      {ToolButton::NewGame, "Ich fang ein neues Spiel an.", "I want to play a new game."},
+      {ToolButton::Restart, "Ich probier's nochmal.", "I try it again."},
+      {ToolButton::Sound, "Die Geräusche mag ich nicht immer.", "I dont like the sound always."},
+      {ToolButton::Rules, "Worum geht's da eigentlich?", "What's to do here?"},
+      {ToolButton::Exit, "Ich hab genug!", "I have enough!"},
+      {ToolButton::Info, "Wer hat diese Spiele nur verbrochen?", "Who did these ZORBEL GAME?"},
+      {ToolButton::Zorbel, "Hurra, es gibt noch mehr Zorbel Games.", "Hurrah, there are more ZORBEL GAMES."},
+      {ToolButton::Up, "nächsthöhere ungelöste Stufe", "Next unsolved level"},
+      {ToolButton::Down, "nächstniedere ungelöste Stufe", "Previous unsolved level"},
+  };
+  for (const Hint& hint : kHints) {
+    toolbar_.SetHint(toolbar_.button(hint.button).handle(), Bilingual(language, hint.german, hint.english));
+  }
+  toolbar_.SetHint(toolbar_.level_scroll(), Bilingual(language, "Stufe wählen", "Select level"));
+  toolbar_.SetLevelLabel(Bilingual(language, "Stufe:", "Level:"));
+  // The one hint in the other language: it names the language the button leads away from.
+  toolbar_.SetHint(toolbar_.button(ToolButton::Tongue).handle(),
+                   Bilingual(language, "I don't speak german.", "Ich spreche nicht englisch."));
+  UpdateCaption();
 }
 
 }  // namespace verlumo

@@ -1,32 +1,132 @@
-// The main window, TMainForm: the game's one working window, 520 x 409 client pixels with the
-// toolbar along the top and the board area below it.
+// The main window, TMainForm: the game's one working window. It owns the game state (through
+// the core's Game), the view that draws it, the bitmap and sound lists, the settings store and
+// the animation timer, and turns window messages into calls on the core. Its handlers are the
+// game's start-up and shutdown, its toolbar commands, and the services the core and the view ask
+// of a window (GameHost, ViewHost).
 #pragma once
 
 #include <windows.h>
 
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "core/game.h"
+#include "shell/file_dialogs.h"
+#include "shell/form_helper.h"
+#include "shell/forms/form.h"
+#include "shell/forms/gdi_handles.h"
+#include "shell/help/hh_funcs.h"
+#include "shell/paint_box.h"
+#include "shell/settings/settings_store.h"
+#include "shell/toolbar.h"
+#include "view/board_view.h"
+#include "view/sound_player.h"
+#include "view/win32/gdi_surface.h"
+#include "view/win32/winmm_output.h"
+
 namespace verlumo {
 
-class TMainForm {
+class GameDialogs;
+
+class TMainForm final : public Form, private GameHost, private ViewHost {
  public:
   static constexpr const wchar_t* kClassName = L"TMainForm";
   static constexpr int kClientWidth = 520;
-  static constexpr int kToolbarHeight = 33;
   static constexpr int kBoardAreaHeight = 376;
 
-  // Registers the window class; false when the system refuses.
-  static bool Register(HINSTANCE instance);
+  TMainForm();
+  ~TMainForm() override;
 
-  // Creates the window, hidden; null when the system refuses.
-  HWND Create(HINSTANCE instance);
-  HWND handle() const { return window_; }
+  // Creates the window, hidden; its creation step FormCreate runs inside. False when the
+  // window cannot be made.
+  bool Create();
+  // The dialogs are made after the main window; it shows them from then on.
+  void AttachDialogs(GameDialogs& dialogs) { dialogs_ = &dialogs; }
+  // Shows the window; its first activation opens the splash screen.
+  void Show();
+  HICON icon() const { return icon_.get(); }
+  int* language() { return &game_.state.language; }
+  void ApplyLanguage() override;
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+  void OnCreate() override;
+  void FormActivate() override;
+  void OnPaint(HDC dc) override;
+  void OnCommand(int id, HWND control) override;
+  void OnClose() override;
 
+  // Start-up and shutdown.
+  void FormCreate();
+  bool FormCloseQuery();
+  void FormClose();
   void FormDestroy();
+  bool CreateControls();
 
-  HWND window_ = nullptr;
+  // Commands and events.
+  void boxPaint();
+  void boxMouseDown(int x, int y);
+  void levelScrollChange(int position);
+  void OnLevelScroll(int request);
+  void TongueBtnClick();
+  void RulesBtnClick();
+  void InfoBtnClick();
+  void ZorbelBtnClick();
+  void TimerTimer();
+  // Shows, once the event that caused it has finished, a sound the system refused.
+  void ReportSoundFailure();
+  void ReportSettingsFailure(const SettingsWriteResult& result);
+
+  // GameHost: what the play rules ask of the window.
+  void DrawCell(int column, int row) override;
+  void PlaySound(int sound) override;
+  void UpdateCaption() override;
+  void levelboxPaint() override;
+  void DrawProgressGauge() override;
+  int ShowModal(Dialog dialog) override;
+  void SetLevelSelectorRange(int last) override;
+  void SetLevelSelector(int position) override;
+  std::optional<std::string> ChooseSaveFile(const std::string& folder,
+                                            const std::optional<std::string>& file_name) override;
+  std::optional<std::string> ChooseOpenFile(const std::string& start_path) override;
+  bool AskYesNoWarning(const std::string& text) override;
+  void ShowErrorMessage(const std::string& text) override;
+
+  // ViewHost: what the drawing asks of the window.
+  void SetCaption(const std::string& caption) override;
+  void SetLevelCounterHint(const std::string& hint) override;
+  void RepaintLevelButtons() override;
+
+  static constexpr UINT_PTR kAnimationTimer = 1;
+  static constexpr UINT kAnimationInterval = 75;  // milliseconds
+
+  Random random_;
+  Game game_{*this, random_};
+  SettingsStore ini_;
+  FormHelper form_helper_{ini_};
+  GameDialogs* dialogs_ = nullptr;
+  bool first_show_ = false;
+
+  OwnedIcon icon_;
+  Toolbar toolbar_;
+  PaintBox box_;
+  std::unique_ptr<GameFileDialogs> file_dialogs_;
+
+  // The bitmap list, the cell buffer and the surfaces the view draws on.
+  std::unique_ptr<GdiBitmapSurface> tile_sheet_, frame_sheet_, glyph_sheet_, cell_buffer_;
+  std::unique_ptr<GdiWindowSurface> box_surface_, level_counter_surface_;
+  std::unique_ptr<BoardView> view_;
+
+  WinmmOutput wave_output_;
+  std::unique_ptr<SoundPlayer> sounds_;
+
+  // The help hook lives from the window's creation to its close.
+  std::unique_ptr<hh::THookHelpSystem> help_hook_;
+
+  // The maker's home page, opened through the shell by ZorbelBtn; switched off for the rest of
+  // the run when the shell cannot open it.
+  bool maker_link_enabled_ = true;
 };
 
 }  // namespace verlumo

@@ -1,6 +1,7 @@
 // Preparing a program folder, starting the game in it and finding its windows.
 #include "tests/e2e/game_process.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <vector>
 
@@ -37,32 +38,44 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM search_address) {
 
 }  // namespace
 
-GameProcess::GameProcess() {
+GameProcess::GameProcess(const std::vector<std::uint8_t>& level_file) {
   namespace fs = std::filesystem;
   wchar_t unique[32];
   swprintf(unique, 32, L"verlumo-e2e-%lu-%lu", GetCurrentProcessId(), GetTickCount());
   fs::path folder = fs::temp_directory_path() / unique;
   fs::create_directories(folder);
   fs::copy_file(ThisProgramDirectory() / L"verlumo.exe", folder / L"verlumo.exe");
+  fs::copy_file(ThisProgramDirectory() / L"vlmo.chm", folder / L"vlmo.chm");
+  if (!level_file.empty()) {
+    std::FILE* file = _wfopen((folder / L"vlmo.dat").c_str(), L"wb");
+    std::fwrite(level_file.data(), 1, level_file.size(), file);
+    std::fclose(file);
+  }
   folder_ = folder.wstring() + L"\\";
 }
 
 GameProcess::~GameProcess() {
-  if (process_.hProcess != nullptr) {
-    if (!WaitForExit(0)) {
-      TerminateProcess(process_.hProcess, 1);
-      WaitForSingleObject(process_.hProcess, 5000);
-    }
-    CloseHandle(process_.hThread);
-    CloseHandle(process_.hProcess);
-  }
+  EndProcess();
   std::error_code ignored;
   std::filesystem::remove_all(folder_, ignored);
 }
 
-bool GameProcess::Start() {
+void GameProcess::EndProcess() {
+  if (process_.hProcess == nullptr) return;
+  if (!WaitForExit(0)) {
+    TerminateProcess(process_.hProcess, 1);
+    WaitForSingleObject(process_.hProcess, 5000);
+  }
+  CloseHandle(process_.hThread);
+  CloseHandle(process_.hProcess);
+  process_ = {};
+}
+
+bool GameProcess::Start(const std::wstring& arguments) {
+  EndProcess();
   std::wstring exe = folder_ + L"verlumo.exe";
   std::wstring command_line = L"\"" + exe + L"\"";
+  if (!arguments.empty()) command_line += L" " + arguments;
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   return CreateProcessW(exe.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr,
@@ -74,7 +87,12 @@ HWND GameProcess::WaitForWindow(const wchar_t* class_name, DWORD timeout_ms) con
   for (;;) {
     WindowSearch search{process_.dwProcessId, class_name, nullptr};
     EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-    if (search.found != nullptr) return search.found;
+    if (search.found != nullptr) {
+      // A dialog places itself when it is activated; let it settle before anyone clicks on it.
+      for (int wait = 0; wait < 20 && GetForegroundWindow() != search.found; ++wait) Sleep(50);
+      Sleep(100);
+      return search.found;
+    }
     if (GetTickCount() - start > timeout_ms || WaitForExit(0)) return nullptr;
     Sleep(50);
   }

@@ -5,22 +5,27 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace verlumo::e2e {
 
 class GameProcess {
  public:
-  // Copies verlumo.exe (found beside this test program) into a new folder under %TEMP%.
-  GameProcess();
+  // Copies verlumo.exe and its rules vlmo.chm (found beside this test program) into a new
+  // folder under %TEMP%, with the given level file as vlmo.dat, or without one when it is empty.
+  explicit GameProcess(const std::vector<std::uint8_t>& level_file);
   ~GameProcess();
   GameProcess(const GameProcess&) = delete;
   GameProcess& operator=(const GameProcess&) = delete;
 
   const std::wstring& program_directory() const { return folder_; }
+  std::wstring program_file() const { return folder_ + L"verlumo.exe"; }
 
-  // Starts the game; false when the process cannot be created.
-  bool Start();
+  // Starts the game with the given command-line arguments; false when the process cannot be
+  // created. A process still running from an earlier start is ended first.
+  bool Start(const std::wstring& arguments = L"");
 
   // The first visible top-level window of the game with this class, waiting up to timeout_ms.
   HWND WaitForWindow(const wchar_t* class_name, DWORD timeout_ms = 15000) const;
@@ -30,6 +35,8 @@ class GameProcess {
   DWORD ExitCode() const;
 
  private:
+  void EndProcess();
+
   std::wstring folder_;
   PROCESS_INFORMATION process_{};
 };

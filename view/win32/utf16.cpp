@@ -18,17 +18,27 @@ std::optional<std::wstring> Widen(const std::string& text) {
   return wide;
 }
 
-std::optional<std::string> Narrow(const std::wstring& wide) {
+namespace {
+
+std::optional<std::string> NarrowTo(const std::wstring& wide, UINT code_page) {
   if (wide.empty()) return std::string();
   if (wide.size() > static_cast<size_t>(INT_MAX)) return std::nullopt;
   const int length = static_cast<int>(wide.size());
   const int narrow_length =
-      WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
+      WideCharToMultiByte(code_page, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
   if (narrow_length <= 0) return std::nullopt;
   std::string text(static_cast<size_t>(narrow_length), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, text.data(), narrow_length, nullptr,
+  WideCharToMultiByte(code_page, 0, wide.data(), length, text.data(), narrow_length, nullptr,
                       nullptr);
   return text;
+}
+
+}  // namespace
+
+std::optional<std::string> Narrow(const std::wstring& wide) { return NarrowTo(wide, CP_UTF8); }
+
+std::string Utf8ToAnsi(const std::string& text) {
+  return NarrowTo(Utf8ToWide(text), CP_ACP).value_or(std::string());
 }
 
 }  // namespace verlumo

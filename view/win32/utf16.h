@@ -15,4 +15,7 @@ std::optional<std::string> Narrow(const std::wstring& wide);
 inline std::wstring Utf8ToWide(const std::string& text) { return Widen(text).value_or(std::wstring()); }
 inline std::string WideToUtf8(const std::wstring& wide) { return Narrow(wide).value_or(std::string()); }
 
+// For the few "A" functions: characters the ANSI code page lacks become its default character.
+std::string Utf8ToAnsi(const std::string& text);
+
 }  // namespace verlumo

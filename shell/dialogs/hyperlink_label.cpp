@@ -1,0 +1,173 @@
+// Link labels: target rule, painting, pressing and clicking.
+#include "shell/dialogs/hyperlink_label.h"
+
+#include <shellapi.h>
+
+#include "shell/forms/gdi_handles.h"
+
+namespace verlumo {
+namespace {
+
+constexpr wchar_t kClassName[] = L"THyperlinkLabel";
+constexpr wchar_t kMailTo[] = L"mailto:";
+constexpr INT_PTR kShellFailureLimit = 32;  // the shell's answers up to this one are errors
+
+// Blanks and control characters count as blank.
+std::wstring Trimmed(const std::wstring& text) {
+  const auto blank = [](wchar_t c) { return c <= L' '; };
+  size_t first = 0;
+  size_t last = text.size();
+  while (first < last && blank(text[first])) ++first;
+  while (last > first && blank(text[last - 1])) --last;
+  return text.substr(first, last - first);
+}
+
+bool StartsWithMailTo(const std::wstring& text) {
+  const size_t length = std::char_traits<wchar_t>::length(kMailTo);
+  return text.size() >= length &&
+         CompareStringOrdinal(text.c_str(), static_cast<int>(length), kMailTo, static_cast<int>(length), TRUE) ==
+             CSTR_EQUAL;
+}
+
+bool RegisterLabelClass(WNDPROC procedure) {
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  WNDCLASSEXW existing{};
+  existing.cbSize = sizeof existing;
+  if (GetClassInfoExW(instance, kClassName, &existing)) return true;
+  WNDCLASSEXW window_class{};
+  window_class.cbSize = sizeof window_class;
+  window_class.lpfnWndProc = procedure;
+  window_class.hInstance = instance;
+  window_class.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_HAND));
+  window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  window_class.lpszClassName = kClassName;
+  return RegisterClassExW(&window_class) != 0;
+}
+
+}  // namespace
+
+std::wstring LinkTarget(const std::wstring& caption, const std::wstring& target_text) {
+  std::wstring target = Trimmed(target_text);
+  if (!target.empty()) return target;
+  // An address already written as a mail link keeps its one prefix.
+  if (caption.find(L'@') != std::wstring::npos && !StartsWithMailTo(caption)) return kMailTo + caption;
+  return caption;
+}
+
+INT_PTR ShellOpen(HWND owner, const std::wstring& target) {
+  return reinterpret_cast<INT_PTR>(ShellExecuteW(owner, nullptr, target.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+}
+
+HyperlinkLabel::~HyperlinkLabel() {
+  if (window_ != nullptr) {
+    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+    DestroyWindow(window_);
+  }
+}
+
+bool HyperlinkLabel::Create(HWND parent, const WindowBox& bounds, Settings settings, HFONT font) {
+  settings_ = std::move(settings);
+  font_ = font;
+  if (!RegisterLabelClass(WindowProc)) return false;
+  int width = bounds.width;
+  if (!settings_.multi_line) {
+    // A one-line link is as wide as its text, so that only the text is clickable.
+    HDC dc = GetDC(parent);
+    {
+      SelectedObject selected(dc, font_);
+      RECT text{0, 0, 0, 0};
+      DrawTextW(dc, settings_.caption.c_str(), static_cast<int>(settings_.caption.size()), &text,
+                DT_CALCRECT | TextFormat());
+      width = text.right;
+    }
+    ReleaseDC(parent, dc);
+  }
+  window_ = CreateWindowExW(0, kClassName, settings_.caption.c_str(), WS_CHILD | WS_VISIBLE, bounds.left,
+                            bounds.top, width, bounds.height, parent, nullptr, GetModuleHandleW(nullptr), this);
+  return window_ != nullptr;
+}
+
+UINT HyperlinkLabel::TextFormat() const {
+  return DT_LEFT | DT_TOP | DT_NOPREFIX | (settings_.multi_line ? DT_WORDBREAK : DT_SINGLELINE);
+}
+
+LRESULT CALLBACK HyperlinkLabel::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    auto* label = static_cast<HyperlinkLabel*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
+    label->window_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(label));
+  }
+  auto* label = reinterpret_cast<HyperlinkLabel*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (label == nullptr) return DefWindowProcW(window, message, wparam, lparam);
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    label->window_ = nullptr;
+    return DefWindowProcW(window, message, wparam, lparam);
+  }
+  return label->HandleMessage(message, wparam, lparam);
+}
+
+LRESULT HyperlinkLabel::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      HDC dc = BeginPaint(window_, &paint);
+      Paint(dc);
+      EndPaint(window_, &paint);
+      return 0;
+    }
+    case WM_ENABLE:
+      InvalidateRect(window_, nullptr, TRUE);
+      return 0;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      colour_ = settings_.active_colour;
+      pressed_ = true;
+      SetCapture(window_);
+      InvalidateRect(window_, nullptr, TRUE);
+      return 0;
+    case WM_LBUTTONUP: {
+      if (!pressed_) return 0;
+      pressed_ = false;
+      ReleaseCapture();
+      // A click is a press and a release on the label; releasing elsewhere opens nothing.
+      RECT client;
+      GetClientRect(window_, &client);
+      const POINT at{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
+      if (PtInRect(&client, at)) Click();
+      return 0;
+    }
+    case WM_CAPTURECHANGED:
+      pressed_ = false;
+      return 0;
+  }
+  return DefWindowProcW(window_, message, wparam, lparam);
+}
+
+void HyperlinkLabel::Paint(HDC dc) {
+  SelectedObject font(dc, font_);
+  SetBkMode(dc, TRANSPARENT);
+  RECT area;
+  GetClientRect(window_, &area);
+  const int length = static_cast<int>(settings_.caption.size());
+  if (IsWindowEnabled(window_)) {
+    SetTextColor(dc, colour_);
+    DrawTextW(dc, settings_.caption.c_str(), length, &area, TextFormat());
+    return;
+  }
+  // A dead link is drawn the way the system draws disabled text: etched into the face.
+  RECT light = area;
+  OffsetRect(&light, 1, 1);
+  SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
+  DrawTextW(dc, settings_.caption.c_str(), length, &light, TextFormat());
+  SetTextColor(dc, GetSysColor(COLOR_BTNSHADOW));
+  DrawTextW(dc, settings_.caption.c_str(), length, &area, TextFormat());
+}
+
+void HyperlinkLabel::Click() {
+  const std::wstring target = LinkTarget(settings_.caption, settings_.target_text);
+  const INT_PTR answer = opener_ ? opener_(GetAncestor(window_, GA_ROOT), target) : 0;
+  if (answer <= kShellFailureLimit) EnableWindow(window_, FALSE);
+}
+
+}  // namespace verlumo

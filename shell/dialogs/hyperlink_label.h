@@ -1,0 +1,66 @@
+// A label that works as a link: blue underlined text under a hand pointer. Pressing the left
+// button on it turns the text to the label's active colour for the rest of the run; a click
+// hands the target to the desktop shell, and when the shell cannot open it the label disables
+// itself for good.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "shell/placement.h"
+
+namespace verlumo {
+
+// What a click opens: the target text, trimmed, when it is not blank; otherwise the caption,
+// with "mailto:" before it when it is an e-mail address (contains "@").
+std::wstring LinkTarget(const std::wstring& caption, const std::wstring& target_text);
+
+// Opens a target through the desktop shell and returns the shell's answer: above 32 when it
+// opened. The game uses ShellOpen; tests put in their own.
+using ShellOpener = std::function<INT_PTR(HWND owner, const std::wstring& target)>;
+// The shell's default action for the target, without verb or parameters, in a normal window.
+INT_PTR ShellOpen(HWND owner, const std::wstring& target);
+
+class HyperlinkLabel {
+ public:
+  static constexpr COLORREF kLinkColour = RGB(0, 0, 255);
+
+  struct Settings {
+    std::wstring caption;
+    std::wstring target_text;  // blank: the caption is the target
+    COLORREF active_colour = kLinkColour;
+    bool multi_line = false;  // wraps at the given width; a single line takes its text's width
+  };
+
+  HyperlinkLabel() = default;
+  ~HyperlinkLabel();
+  HyperlinkLabel(const HyperlinkLabel&) = delete;
+  HyperlinkLabel& operator=(const HyperlinkLabel&) = delete;
+
+  // Creates the label as a child of parent; font is borrowed and must outlive the label.
+  bool Create(HWND parent, const WindowBox& bounds, Settings settings, HFONT font);
+  HWND handle() const { return window_; }
+
+  void set_opener(ShellOpener opener) { opener_ = std::move(opener); }
+
+  // Blue until the left button is first pressed on the label, the active colour from then on.
+  COLORREF text_colour() const { return colour_; }
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
+  void Paint(HDC dc);
+  void Click();
+  UINT TextFormat() const;
+
+  HWND window_ = nullptr;
+  Settings settings_;
+  HFONT font_ = nullptr;
+  COLORREF colour_ = kLinkColour;
+  bool pressed_ = false;
+  ShellOpener opener_ = ShellOpen;
+};
+
+}  // namespace verlumo

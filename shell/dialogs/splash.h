@@ -1,0 +1,35 @@
+// The splash screen TSplash: the title picture, borderless and on top, in the middle of the
+// screen. Its timer starts when the window is created at program start and ticks every three
+// seconds for the whole run; a tick or a click ends the splash's modal showing, so the splash
+// stays at most until the first tick after it appears.
+#pragma once
+
+#include <windows.h>
+
+#include "shell/dialogs/dialog_context.h"
+#include "shell/forms/form.h"
+#include "shell/forms/gdi_handles.h"
+
+namespace verlumo {
+
+class Splash : public Form {
+ public:
+  static constexpr UINT kTimerInterval = 3000;  // milliseconds
+
+  // Creates the window, hidden, and starts Timer1.
+  bool Create(const DialogContext& context);
+
+  // A click on the window or its picture, and each tick: ends the modal showing.
+  void Click();
+
+ protected:
+  void OnCreate() override;
+  void OnPaint(HDC dc) override;
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+
+ private:
+  OwnedBitmap picture_;
+  bool pressed_ = false;
+};
+
+}  // namespace verlumo

@@ -1,0 +1,75 @@
+// Restoring and storing the main window's position, and the explode effect.
+#include "shell/form_helper.h"
+
+#include "shell/placement.h"
+
+namespace verlumo {
+namespace {
+
+constexpr const char* kSection = "common";
+constexpr const char* kKey = "MainForm";
+constexpr DWORD kExplodePause = 4;  // milliseconds before each of the 80 rectangles
+
+}  // namespace
+
+void FormHelper::Restore(HWND window) {
+  RECT outer{};
+  GetWindowRect(window, &outer);
+  const int width = outer.right - outer.left;
+  const int height = outer.bottom - outer.top;
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof placement;
+  GetWindowPlacement(window, &placement);
+
+  RECT normal{};
+  if (const std::optional<Position> stored = ParseStoredPosition(settings_.ReadString(kSection, kKey, ""))) {
+    const Rect desktop{GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+                       GetSystemMetrics(SM_XVIRTUALSCREEN) + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                       GetSystemMetrics(SM_YVIRTUALSCREEN) + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    const Rect kept = KeepOnDesktop(*stored, width, height, desktop);
+    normal = {kept.left, kept.top, kept.right, kept.bottom};
+  } else {
+    const Position centre = CentreOnScreen(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), width, height);
+    normal = {centre.left, centre.top, centre.left + width, centre.top + height};
+  }
+  // The window keeps its show state; only its normal position changes.
+  placement.rcNormalPosition = normal;
+  SetWindowPlacement(window, &placement);
+}
+
+void FormHelper::Explode(HWND window) {
+  POINT pointer{};
+  GetCursorPos(&pointer);
+  RECT outer{};
+  GetWindowRect(window, &outer);
+  const Rect target{outer.left, outer.top, outer.right, outer.bottom};
+  HDC screen = GetDC(nullptr);
+  // Each dotted rectangle inverts what it covers, so the second pass erases the first.
+  for (int pass = 0; pass < 2; ++pass) {
+    for (int step = 1; step <= kExplodeSteps; ++step) {
+      Sleep(kExplodePause);
+      const Rect frame = ExplodeRectangle(step, pointer.x, pointer.y, target);
+      const RECT focus{frame.left, frame.top, frame.right, frame.bottom};
+      DrawFocusRect(screen, &focus);
+    }
+  }
+  ReleaseDC(nullptr, screen);
+}
+
+SettingsWriteResult FormHelper::Save(HWND window) {
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof placement;
+  GetWindowPlacement(window, &placement);
+  const RECT& normal = placement.rcNormalPosition;
+  SettingsWriteResult result = settings_.WriteString(
+      kSection, kKey,
+      FormatStoredPosition(placement.flags, placement.showCmd, {normal.left, normal.top, normal.right, normal.bottom}));
+  // The helper keeps only the position: values for a colour and a font are removed.
+  for (const char* unused : {"MainFormColor", "MainFormFont"}) {
+    const SettingsWriteResult deleted = settings_.DeleteValue(kSection, unused);
+    if (result.ok()) result = deleted;
+  }
+  return result;
+}
+
+}  // namespace verlumo

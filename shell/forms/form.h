@@ -1,0 +1,79 @@
+// The thin form layer: a window class per form, one window procedure that dispatches to the
+// form's handlers, modal showing with a nested message loop, and the modal results.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace verlumo {
+
+class Form {
+ public:
+  Form() = default;
+  virtual ~Form();
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+
+  HWND handle() const { return window_; }
+
+  // Shows the form modally: the other windows of the game take no input until the form sets
+  // its modal result; paint and timer messages go on through the nested loop. Returns the
+  // modal result; closing the form by its title bar gives 2 (cancel).
+  int ShowModal();
+  void set_modal_result(int result) { modal_result_ = result; }
+  bool showing_modally() const { return in_modal_loop_; }
+
+  // The button Escape clicks while the form is shown modally; none by default, and then Escape
+  // does nothing.
+  void set_cancel_button(HWND button) { cancel_button_ = button; }
+
+ protected:
+  struct Style {
+    DWORD style;
+    DWORD ex_style;
+  };
+  // A fixed dialog frame: caption and close box, no sizing, no minimise or maximise box.
+  static constexpr Style kDialogFrame{WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, WS_EX_DLGMODALFRAME};
+
+  // Registers the class on first use and creates the window hidden, with the given client size,
+  // centred on the screen. OnCreate runs inside; false when the system refuses.
+  bool CreateForm(const wchar_t* class_name, const std::wstring& caption, Style style,
+                  int client_width, int client_height, HWND owner);
+
+  // The form's own message handling; the default does what every form does.
+  virtual LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT DefaultHandling(UINT message, WPARAM wparam, LPARAM lparam);
+
+  virtual void OnCreate() {}
+  virtual void FormActivate() {}
+  virtual void OnPaint(HDC) {}
+  virtual void OnCommand(int /*id*/, HWND /*control*/) {}
+  // The title-bar close box or the system's close key; a modal form ends with cancel.
+  virtual void OnClose();
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+
+  bool HandleDialogKey(const MSG& message);
+
+  HWND window_ = nullptr;
+  HWND cancel_button_ = nullptr;
+  int modal_result_ = 0;
+  bool in_modal_loop_ = false;
+};
+
+// Modal results.
+constexpr int kResultOk = 1;
+constexpr int kResultCancel = 2;
+constexpr int kResultYes = 6;
+constexpr int kResultNo = 7;
+
+// Applies the placement every dialog takes each time it is activated: centred horizontally on
+// the main window and vertically on its client area, not clamped to the screen.
+void PlaceOverMainWindow(HWND dialog, HWND main_window);
+
+// A client rectangle of the given size turned into the window's outer size.
+SIZE OuterSize(DWORD style, DWORD ex_style, int client_width, int client_height);
+
+}  // namespace verlumo

@@ -1,0 +1,134 @@
+// The flat toolbar button: painting, hover tracking and clicks.
+#include "shell/forms/speed_button.h"
+
+#include "shell/forms/glyph_button.h"
+
+namespace verlumo {
+namespace {
+
+constexpr wchar_t kClassName[] = L"TSpeedButton";
+
+bool RegisterSpeedButtonClass(WNDPROC procedure) {
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  WNDCLASSEXW existing{};
+  existing.cbSize = sizeof existing;
+  if (GetClassInfoExW(instance, kClassName, &existing)) return true;
+  WNDCLASSEXW window_class{};
+  window_class.cbSize = sizeof window_class;
+  window_class.lpfnWndProc = procedure;
+  window_class.hInstance = instance;
+  window_class.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+  window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  window_class.lpszClassName = kClassName;
+  return RegisterClassExW(&window_class) != 0;
+}
+
+}  // namespace
+
+bool SpeedButton::Create(HWND parent, int id, RECT bounds, HBITMAP glyph, int images, bool toggle) {
+  glyph_ = glyph;
+  images_ = images;
+  toggle_ = toggle;
+  if (!RegisterSpeedButtonClass(WindowProc)) return false;
+  window_ = CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE, bounds.left, bounds.top,
+                            bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                            GetModuleHandleW(nullptr), this);
+  return window_ != nullptr;
+}
+
+void SpeedButton::set_down(bool down) {
+  down_ = down;
+  InvalidateRect(window_, nullptr, TRUE);
+}
+
+void SpeedButton::RepaintNow() { RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW); }
+
+LRESULT CALLBACK SpeedButton::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    auto* button = static_cast<SpeedButton*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
+    button->window_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(button));
+  }
+  auto* button = reinterpret_cast<SpeedButton*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (button == nullptr) return DefWindowProcW(window, message, wparam, lparam);
+  return button->HandleMessage(message, wparam, lparam);
+}
+
+LRESULT SpeedButton::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      HDC dc = BeginPaint(window_, &paint);
+      Paint(dc);
+      EndPaint(window_, &paint);
+      return 0;
+    }
+    case WM_MOUSEMOVE:
+      if (!hot_) {
+        hot_ = true;
+        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, window_, 0};
+        TrackMouseEvent(&track);
+        InvalidateRect(window_, nullptr, TRUE);
+      }
+      return 0;
+    case WM_MOUSELEAVE:
+      hot_ = false;
+      InvalidateRect(window_, nullptr, TRUE);
+      return 0;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      if (!IsWindowEnabled(window_)) return 0;
+      pressed_ = true;
+      SetCapture(window_);
+      InvalidateRect(window_, nullptr, TRUE);
+      return 0;
+    case WM_LBUTTONUP: {
+      if (!pressed_) return 0;
+      pressed_ = false;
+      ReleaseCapture();
+      RECT client;
+      GetClientRect(window_, &client);
+      const POINT at{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
+      InvalidateRect(window_, nullptr, TRUE);
+      if (PtInRect(&client, at)) {
+        if (toggle_) down_ = !down_;
+        const int id = GetDlgCtrlID(window_);
+        SendMessageW(GetParent(window_), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(window_));
+      }
+      return 0;
+    }
+    case WM_CAPTURECHANGED:
+      pressed_ = false;
+      InvalidateRect(window_, nullptr, TRUE);
+      return 0;
+  }
+  return DefWindowProcW(window_, message, wparam, lparam);
+}
+
+void SpeedButton::Paint(HDC dc) {
+  RECT client;
+  GetClientRect(window_, &client);
+  const bool sunken = pressed_ || down_;
+  if (down_ && !pressed_) {
+    // A button that stays down shows a lighter face, as toolbar toggles do.
+    HBRUSH light = CreateSolidBrush(GetSysColor(COLOR_3DHILIGHT));
+    FillRect(dc, &client, light);
+    DeleteObject(light);
+  }
+  if (sunken) {
+    DrawEdge(dc, &client, BDR_SUNKENOUTER, BF_RECT);
+  } else if (hot_) {
+    DrawEdge(dc, &client, BDR_RAISEDINNER, BF_RECT);
+  }
+  BITMAP info{};
+  if (glyph_ == nullptr || !GetObjectW(glyph_, sizeof info, &info)) return;
+  const int width = info.bmWidth / images_;
+  const int shift = sunken ? 1 : 0;
+  const int image = !IsWindowEnabled(window_) && images_ > 1 ? 1 : 0;
+  DrawGlyph(dc, glyph_, image, images_, (client.right - width) / 2 + shift,
+            (client.bottom - info.bmHeight) / 2 + shift);
+}
+
+}  // namespace verlumo

@@ -1,0 +1,38 @@
+// Tooltips through the common controls' tooltip window; each control is a tool of its own.
+#include "shell/forms/tooltips.h"
+
+#include <commctrl.h>
+
+namespace verlumo {
+
+bool Tooltips::Create(HWND owner) {
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
+  owner_ = owner;
+  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner,
+                             nullptr, GetModuleHandleW(nullptr), nullptr);
+  return tooltip_ != nullptr;
+}
+
+Tooltips::~Tooltips() {
+  if (tooltip_ != nullptr) DestroyWindow(tooltip_);
+}
+
+void Tooltips::SetHint(HWND control, const std::wstring& text) {
+  TOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = owner_;
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  tool.lpszText = const_cast<wchar_t*>(text.c_str());
+  TOOLINFOW existing = tool;
+  existing.lpszText = nullptr;
+  if (SendMessageW(tooltip_, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&existing))) {
+    SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+  } else {
+    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  }
+}
+
+}  // namespace verlumo

@@ -1,0 +1,85 @@
+// Laying out and painting the toolbar.
+#include "shell/toolbar.h"
+
+#include "shell/forms/painting.h"
+#include "shell/resource_ids.h"
+#include "view/win32/utf16.h"
+
+namespace verlumo {
+namespace {
+
+struct ButtonPlace {
+  int left, top, width, height;
+  int picture;
+  int images;  // 2 where the picture holds a greyed second image
+};
+
+// Left to right, in the order of ToolButton.
+constexpr ButtonPlace kButtonPlaces[kToolButtonCount] = {
+    {4, 4, 25, 25, IDB_NEWGAME, 1},   {32, 4, 25, 25, IDB_RESTART, 2},
+    {60, 4, 25, 25, IDB_LOAD, 2},     {88, 4, 25, 25, IDB_SAVE, 2},
+    {116, 4, 25, 25, IDB_SOUND, 2},   {144, 4, 25, 25, IDB_EXIT, 1},
+    {280, 7, 16, 20, IDB_PREVIOUS, 2}, {381, 7, 16, 20, IDB_NEXT, 2},
+    {400, 4, 25, 25, IDB_TONGUE, 1},  {429, 4, 25, 25, IDB_RULES, 1},
+    {457, 4, 25, 25, IDB_INFO, 1},    {485, 4, 30, 25, IDB_ZORBEL, 1},
+};
+
+constexpr RECT kShape1{172, 5, 172 + 105, 5 + 24};
+constexpr RECT kBevel2{172, 4, 172 + 105, 4 + 26};
+constexpr RECT kLevelLabel{176, 12, 176 + 45, 12 + 16};
+constexpr RECT kLevelCounter{212, 7, 212 + 57, 7 + 20};
+constexpr RECT kLevelScroll{297, 8, 297 + 84, 8 + 19};
+
+}  // namespace
+
+bool Toolbar::Create(HWND main_window, PaintBox::PaintHandler paint_level_counter) {
+  if (!tooltips_.Create(main_window)) return false;
+  label_font_ = CreateUiFont(L"MS Sans Serif", -12);
+  for (int i = 0; i < kToolButtonCount; ++i) {
+    const ButtonPlace& place = kButtonPlaces[i];
+    pictures_[i].reset(LoadBitmapResource(place.picture));
+    const RECT bounds{place.left, place.top, place.left + place.width, place.top + place.height};
+    const bool toggle = static_cast<ToolButton>(i) == ToolButton::Sound;
+    if (!buttons_[i].Create(main_window, kFirstToolButtonId + i, bounds,
+                            static_cast<HBITMAP>(pictures_[i].get()), place.images, toggle)) {
+      return false;
+    }
+  }
+  if (!level_counter_.Create(main_window, kLevelCounter, std::move(paint_level_counter))) return false;
+  level_scroll_ = CreateWindowExW(0, L"SCROLLBAR", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | SBS_HORZ,
+                                  kLevelScroll.left, kLevelScroll.top, kLevelScroll.right - kLevelScroll.left,
+                                  kLevelScroll.bottom - kLevelScroll.top, main_window,
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(kLevelScrollId)),
+                                  GetModuleHandleW(nullptr), nullptr);
+  if (level_scroll_ == nullptr) return false;
+  level_label_ = CreateWindowExW(WS_EX_TRANSPARENT, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX,
+                                 kLevelLabel.left, kLevelLabel.top, kLevelLabel.right - kLevelLabel.left,
+                                 kLevelLabel.bottom - kLevelLabel.top, main_window, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+  if (level_label_ == nullptr) return false;
+  SendMessageW(level_label_, WM_SETFONT, reinterpret_cast<WPARAM>(label_font_.get()), FALSE);
+  // The selector starts at 1 of 1 until start-up gives it the level count.
+  SetScrollRange(level_scroll_, SB_CTL, 1, 1, FALSE);
+  SetScrollPos(level_scroll_, SB_CTL, 1, FALSE);
+  return true;
+}
+
+void Toolbar::Paint(HDC dc) const {
+  DrawRaisedBevel(dc, RECT{0, 0, 520, kHeight});
+  FillSolid(dc, kShape1, RGB(0, 0, 0));
+  DrawLoweredBevel(dc, kBevel2);
+}
+
+bool Toolbar::ColourLevelLabel(HWND control, HDC dc, LRESULT& brush) const {
+  if (control != level_label_) return false;
+  SetTextColor(dc, RGB(255, 255, 0));
+  SetBkColor(dc, RGB(0, 0, 0));
+  brush = reinterpret_cast<LRESULT>(GetStockObject(BLACK_BRUSH));
+  return true;
+}
+
+void Toolbar::SetHint(HWND control, const std::string& hint) { tooltips_.SetHint(control, Utf8ToWide(hint)); }
+
+void Toolbar::SetLevelLabel(const std::string& text) { SetWindowTextW(level_label_, Utf8ToWide(text).c_str()); }
+
+}  // namespace verlumo
