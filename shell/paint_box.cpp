@@ -1,6 +1,8 @@
 // The paint box window class.
 #include "shell/paint_box.h"
 
+#include "shell/forms/window_class.h"
+
 namespace verlumo {
 namespace {
 
@@ -11,30 +13,16 @@ constexpr wchar_t kClassName[] = L"TPaintBox";
 bool PaintBox::Create(HWND parent, RECT bounds, PaintHandler on_paint, MouseHandler on_mouse_down) {
   on_paint_ = std::move(on_paint);
   on_mouse_down_ = std::move(on_mouse_down);
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSEXW existing{};
-  existing.cbSize = sizeof existing;
-  if (!GetClassInfoExW(instance, kClassName, &existing)) {
-    WNDCLASSEXW window_class{};
-    window_class.cbSize = sizeof window_class;
-    window_class.lpfnWndProc = WindowProc;
-    window_class.hInstance = instance;
-    window_class.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    window_class.lpszClassName = kClassName;  // no background brush: the game paints it all
-    if (!RegisterClassExW(&window_class)) return false;
-  }
+  // No background brush: the game paints every pixel.
+  if (!EnsureWindowClass(kClassName, WindowProc, IDC_ARROW, nullptr)) return false;
   window_ = CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE, bounds.left, bounds.top,
                             bounds.right - bounds.left, bounds.bottom - bounds.top, parent, nullptr,
-                            instance, this);
+                            GetModuleHandleW(nullptr), this);
   return window_ != nullptr;
 }
 
 LRESULT CALLBACK PaintBox::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    SetWindowLongPtrW(window, GWLP_USERDATA,
-                      reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams));
-  }
-  auto* box = reinterpret_cast<PaintBox*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  auto* box = WindowOwner<PaintBox>(window, message, lparam);
   if (box == nullptr) return DefWindowProcW(window, message, wparam, lparam);
   switch (message) {
     case WM_ERASEBKGND:

@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include "shell/forms/gdi_handles.h"
+#include "shell/forms/window_class.h"
 
 namespace verlumo {
 namespace {
@@ -27,21 +28,6 @@ bool StartsWithMailTo(const std::wstring& text) {
   return text.size() >= length &&
          CompareStringOrdinal(text.c_str(), static_cast<int>(length), kMailTo, static_cast<int>(length), TRUE) ==
              CSTR_EQUAL;
-}
-
-bool RegisterLabelClass(WNDPROC procedure) {
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSEXW existing{};
-  existing.cbSize = sizeof existing;
-  if (GetClassInfoExW(instance, kClassName, &existing)) return true;
-  WNDCLASSEXW window_class{};
-  window_class.cbSize = sizeof window_class;
-  window_class.lpfnWndProc = procedure;
-  window_class.hInstance = instance;
-  window_class.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_HAND));
-  window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  window_class.lpszClassName = kClassName;
-  return RegisterClassExW(&window_class) != 0;
 }
 
 }  // namespace
@@ -68,7 +54,7 @@ HyperlinkLabel::~HyperlinkLabel() {
 bool HyperlinkLabel::Create(HWND parent, const WindowBox& bounds, Settings settings, HFONT font) {
   settings_ = std::move(settings);
   font_ = font;
-  if (!RegisterLabelClass(WindowProc)) return false;
+  if (!EnsureWindowClass(kClassName, WindowProc, IDC_HAND)) return false;
   int width = bounds.width;
   if (!settings_.multi_line) {
     // A one-line link is as wide as its text, so that only the text is clickable.
@@ -92,13 +78,9 @@ UINT HyperlinkLabel::TextFormat() const {
 }
 
 LRESULT CALLBACK HyperlinkLabel::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    auto* label = static_cast<HyperlinkLabel*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
-    label->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(label));
-  }
-  auto* label = reinterpret_cast<HyperlinkLabel*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  auto* label = WindowOwner<HyperlinkLabel>(window, message, lparam);
   if (label == nullptr) return DefWindowProcW(window, message, wparam, lparam);
+  if (message == WM_NCCREATE) label->window_ = window;
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);
     label->window_ = nullptr;

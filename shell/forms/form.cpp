@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "shell/forms/window_class.h"
 #include "shell/placement.h"
 
 namespace verlumo {
@@ -45,19 +46,8 @@ SIZE OuterSize(DWORD style, DWORD ex_style, int client_width, int client_height)
 
 bool Form::CreateForm(const wchar_t* class_name, const std::wstring& caption, Style style,
                       int client_width, int client_height, HWND owner) {
+  if (!EnsureWindowClass(class_name, WindowProc)) return false;
   HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSEXW existing{};
-  existing.cbSize = sizeof existing;
-  if (!GetClassInfoExW(instance, class_name, &existing)) {
-    WNDCLASSEXW window_class{};
-    window_class.cbSize = sizeof window_class;
-    window_class.lpfnWndProc = WindowProc;
-    window_class.hInstance = instance;
-    window_class.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    window_class.lpszClassName = class_name;
-    if (!RegisterClassExW(&window_class)) return false;
-  }
   const SIZE outer = OuterSize(style.style, style.ex_style, client_width, client_height);
   const int left = (GetSystemMetrics(SM_CXSCREEN) - outer.cx) / 2;
   const int top = (GetSystemMetrics(SM_CYSCREEN) - outer.cy) / 2;
@@ -66,13 +56,9 @@ bool Form::CreateForm(const wchar_t* class_name, const std::wstring& caption, St
 }
 
 LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    auto* form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
-    form->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
-  }
-  auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  auto* form = WindowOwner<Form>(window, message, lparam);
   if (form == nullptr) return DefWindowProcW(window, message, wparam, lparam);
+  if (message == WM_NCCREATE) form->window_ = window;
   const LRESULT result = form->HandleMessage(message, wparam, lparam);
   // An owned form is destroyed with its owner; the form must not destroy the handle again.
   if (message == WM_NCDESTROY) {

@@ -2,26 +2,12 @@
 #include "shell/forms/speed_button.h"
 
 #include "shell/forms/glyph_button.h"
+#include "shell/forms/window_class.h"
 
 namespace verlumo {
 namespace {
 
 constexpr wchar_t kClassName[] = L"TSpeedButton";
-
-bool RegisterSpeedButtonClass(WNDPROC procedure) {
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSEXW existing{};
-  existing.cbSize = sizeof existing;
-  if (GetClassInfoExW(instance, kClassName, &existing)) return true;
-  WNDCLASSEXW window_class{};
-  window_class.cbSize = sizeof window_class;
-  window_class.lpfnWndProc = procedure;
-  window_class.hInstance = instance;
-  window_class.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-  window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  window_class.lpszClassName = kClassName;
-  return RegisterClassExW(&window_class) != 0;
-}
 
 }  // namespace
 
@@ -29,7 +15,7 @@ bool SpeedButton::Create(HWND parent, int id, RECT bounds, HBITMAP glyph, int im
   glyph_ = glyph;
   images_ = images;
   toggle_ = toggle;
-  if (!RegisterSpeedButtonClass(WindowProc)) return false;
+  if (!EnsureWindowClass(kClassName, WindowProc)) return false;
   window_ = CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE, bounds.left, bounds.top,
                             bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
@@ -45,13 +31,9 @@ void SpeedButton::set_down(bool down) {
 void SpeedButton::RepaintNow() { RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW); }
 
 LRESULT CALLBACK SpeedButton::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    auto* button = static_cast<SpeedButton*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
-    button->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(button));
-  }
-  auto* button = reinterpret_cast<SpeedButton*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  auto* button = WindowOwner<SpeedButton>(window, message, lparam);
   if (button == nullptr) return DefWindowProcW(window, message, wparam, lparam);
+  if (message == WM_NCCREATE) button->window_ = window;
   return button->HandleMessage(message, wparam, lparam);
 }
 
