@@ -1,18 +1,31 @@
-// The whole chain at a glance: the game starts under Wine, shows its main window with the right
-// caption and size, and ends when its close is confirmed.
+// The whole chain at a glance: the game starts under Wine with the shipped level file, shows its
+// main window with the right caption and size, and ends when its close is confirmed.
 #include <gtest/gtest.h>
 
-#include "tests/e2e/game_session.h"
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "tests/e2e/game_process.h"
 #include "tests/e2e/game_settings.h"
 #include "tests/e2e/player.h"
 
 namespace verlumo::e2e {
 namespace {
 
+std::vector<std::uint8_t> ShippedLevelFile() {
+  wchar_t exe[MAX_PATH];
+  GetModuleFileNameW(nullptr, exe, MAX_PATH);
+  std::ifstream file(std::filesystem::path(exe).parent_path() / L"vlmo.dat", std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), {}};
+}
+
 TEST(Smoke, MainWindowOpensWithCaptionAndSizeAndAConfirmedCloseEndsTheProgram) {
   ResetGameSettings();
   WriteGameSetting(L"tongue", L"0");
-  GameProcess game(LevelFile(TestLevels()));
+  const std::vector<std::uint8_t> levels = ShippedLevelFile();
+  ASSERT_EQ(levels.size(), 500u * 63u) << "the shipped level file is not beside the game";
+  GameProcess game(levels);
   ASSERT_TRUE(game.Start());
   HWND main_window = game.WaitForWindow(L"TMainForm");
   ASSERT_NE(main_window, nullptr) << "no visible TMainForm window appeared";
