@@ -8,7 +8,6 @@
 #include "core/texts.h"
 #include "shell/dialogs/game_dialogs.h"
 #include "shell/help/application_help.h"
-#include "shell/resource_ids.h"
 #include "view/win32/utf16.h"
 
 namespace verlumo {

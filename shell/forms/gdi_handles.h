@@ -40,7 +40,6 @@ inline BOOL WINAPI DeleteGdiObject(HGDIOBJ object) { return DeleteObject(object)
 
 using OwnedFont = OwnedHandle<HGDIOBJ, DeleteGdiObject>;
 using OwnedBitmap = OwnedHandle<HGDIOBJ, DeleteGdiObject>;
-using OwnedBrush = OwnedHandle<HGDIOBJ, DeleteGdiObject>;
 using OwnedIcon = OwnedHandle<HICON, DestroyIcon>;
 
 // Selects an object into a device context for the lifetime of this guard.
