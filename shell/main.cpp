@@ -22,12 +22,14 @@ int RunGame() {
   main_form.AttachDialogs(dialogs);
   main_form.Show();
 
-  MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+  MSG message{};
+  BOOL got = 0;
+  while ((got = GetMessageW(&message, nullptr, 0, 0)) > 0) {
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
-  return static_cast<int>(message.wParam);
+  // Only the quit message carries an exit code; a failed GetMessageW (-1) leaves nothing to read.
+  return got == 0 ? static_cast<int>(message.wParam) : 1;
 }
 
 }  // namespace

@@ -52,11 +52,15 @@ bool Toolbar::Create(HWND main_window, PaintBox::PaintHandler paint_level_counte
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(kLevelScrollId)),
                                   GetModuleHandleW(nullptr), nullptr);
   if (level_scroll_ == nullptr) return false;
-  level_label_ = CreateWindowExW(WS_EX_TRANSPARENT, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX,
+  // The label is transparent and lies beneath the counter, clipped by it: the level display is
+  // drawn black box, frame, label, counter, each over the one before, whatever repaints it.
+  level_label_ = CreateWindowExW(WS_EX_TRANSPARENT, L"STATIC", L"",
+                                 WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_LEFT | SS_NOPREFIX,
                                  kLevelLabel.left, kLevelLabel.top, kLevelLabel.right - kLevelLabel.left,
                                  kLevelLabel.bottom - kLevelLabel.top, main_window, nullptr,
                                  GetModuleHandleW(nullptr), nullptr);
   if (level_label_ == nullptr) return false;
+  SetWindowPos(level_label_, level_counter_.handle(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   SendMessageW(level_label_, WM_SETFONT, reinterpret_cast<WPARAM>(label_font_.get()), FALSE);
   // The selector starts at 1 of 1 until start-up gives it the level count.
   SetScrollRange(level_scroll_, SB_CTL, 1, 1, FALSE);
@@ -73,13 +77,23 @@ void Toolbar::Paint(HDC dc) const {
 bool Toolbar::ColourLevelLabel(HWND control, HDC dc, LRESULT& brush) const {
   if (control != level_label_) return false;
   SetTextColor(dc, RGB(255, 255, 0));
-  SetBkColor(dc, RGB(0, 0, 0));
-  brush = reinterpret_cast<LRESULT>(GetStockObject(BLACK_BRUSH));
+  SetBkMode(dc, TRANSPARENT);
+  brush = reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
   return true;
 }
 
 void Toolbar::SetHint(HWND control, const std::string& hint) { tooltips_.SetHint(control, Utf8ToWide(hint)); }
 
-void Toolbar::SetLevelLabel(const std::string& text) { SetWindowTextW(level_label_, Utf8ToWide(text).c_str()); }
+void Toolbar::SetLevelLabel(const std::string& text) {
+  const std::wstring wide = Utf8ToWide(text);
+  wchar_t shown[16] = {};
+  GetWindowTextW(level_label_, shown, 16);
+  if (wide == shown) return;
+  SetWindowTextW(level_label_, wide.c_str());
+  // A transparent label cannot erase its old text: the black box beneath is drawn again, and the
+  // label and the counter over it.
+  RECT area = kLevelLabel;
+  RedrawWindow(GetParent(level_label_), &area, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
 
 }  // namespace verlumo

@@ -32,7 +32,7 @@ class Toolbar {
 
   // The panel and the level display's black box and frame.
   void Paint(HDC dc) const;
-  // The main window's WM_CTLCOLORSTATIC for the level label: yellow on the black box.
+  // The main window's WM_CTLCOLORSTATIC for the level label: yellow letters, no background.
   bool ColourLevelLabel(HWND control, HDC dc, LRESULT& brush) const;
 
   SpeedButton& button(ToolButton which) { return buttons_[static_cast<int>(which)]; }

@@ -10,33 +10,49 @@
 
 namespace verlumo::e2e {
 
-Pixels CaptureClient(HWND window) {
-  RECT client{};
-  GetClientRect(window, &client);
-  Pixels pixels;
-  pixels.width = client.right;
-  pixels.height = client.bottom;
-  pixels.rgb.resize(static_cast<std::size_t>(pixels.width) * pixels.height);
+namespace {
 
-  HDC window_dc = GetDC(window);
-  HDC memory = CreateCompatibleDC(window_dc);
+// The rectangle (x, y, width, height) of the device context, read back through a 32-bit DIB.
+Pixels CaptureFrom(HDC dc, int x, int y, int width, int height) {
+  Pixels pixels;
+  pixels.width = width;
+  pixels.height = height;
+  pixels.rgb.resize(static_cast<std::size_t>(width) * height);
+  HDC memory = CreateCompatibleDC(dc);
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = pixels.width;
-  info.bmiHeader.biHeight = -pixels.height;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(window_dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   HGDIOBJ previous = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, pixels.width, pixels.height, window_dc, 0, 0, SRCCOPY);
+  BitBlt(memory, 0, 0, width, height, dc, x, y, SRCCOPY);
   GdiFlush();
   const auto* source = static_cast<const std::uint32_t*>(bits);
   for (std::size_t i = 0; i < pixels.rgb.size(); ++i) pixels.rgb[i] = source[i] & 0xFFFFFF;
   SelectObject(memory, previous);
   DeleteObject(bitmap);
   DeleteDC(memory);
+  return pixels;
+}
+
+}  // namespace
+
+Pixels CaptureClient(HWND window) {
+  RECT client{};
+  GetClientRect(window, &client);
+  HDC window_dc = GetDC(window);
+  Pixels pixels = CaptureFrom(window_dc, 0, 0, client.right, client.bottom);
   ReleaseDC(window, window_dc);
+  return pixels;
+}
+
+Pixels CaptureScreen(const RECT& area) {
+  HDC screen = GetDC(nullptr);
+  Pixels pixels = CaptureFrom(screen, area.left, area.top, area.right - area.left, area.bottom - area.top);
+  ReleaseDC(nullptr, screen);
   return pixels;
 }
 

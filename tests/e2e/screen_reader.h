@@ -22,6 +22,9 @@ struct Pixels {
 // The window's client area as the screen shows it. Under Wine a child window of another
 // process reads back black, so tests capture the top-level window and crop.
 Pixels CaptureClient(HWND window);
+// A rectangle of the whole screen, in screen coordinates: what the player sees there, whichever
+// window (or none) it comes from.
+Pixels CaptureScreen(const RECT& area);
 Pixels Crop(const Pixels& pixels, int left, int top, int width, int height);
 
 // A sheet of the bitmap list (0 tile sheet, 1 frame sheet, 2 glyph sheet), decoded from the
