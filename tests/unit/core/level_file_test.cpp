@@ -32,6 +32,25 @@ TEST(LevelRecords, OnlyCompleteRecordsUpToFiveHundredCount) {
   EXPECT_EQ(ParseLevelRecords(Records(600)).levels[499][0], 499 % 200);
 }
 
+TEST_F(GameTest, AGoodLevelFileIsReadSilentlyRecordForRecord) {
+  ScratchFolder folder;
+  game.state.program_directory = folder.Folder();
+  game.state.current_level = 7;  // brought into range later, by the level selector
+  const Bytes bytes = Records(10, 30);
+  WriteBytes(folder.File("vlmo.dat"), bytes);
+  game.ReadLevelFile();
+  EXPECT_TRUE(host.log.empty());
+  ASSERT_EQ(game.state.level_count(), 10);
+  for (int level = 0; level < 10; ++level)
+    EXPECT_TRUE(std::equal(game.state.levels[level].begin(), game.state.levels[level].end(),
+                           bytes.begin() + level * kRecordSize))
+        << "level " << level + 1;
+  EXPECT_EQ(game.state.current_level, 7);
+
+  WriteBytes(folder.File("vlmo.dat"), Records(600));
+  EXPECT_EQ(ReadLevelFile(folder.Folder()).levels.size(), 500u);
+}
+
 TEST_F(GameTest, UnknownTileCodesEndTheLevelsAndAreReported) {
   ScratchFolder folder;
   game.state.program_directory = folder.Folder();

@@ -82,32 +82,61 @@ TEST_F(GameTest, PressesHitTheDrawnTilesOnlyAndNeverTheSelectedOrAFixedTile) {
   EXPECT_FALSE(game.state.moved);
 }
 
-TEST_F(GameTest, SwapCarriesTheSelectedTileAndRedrawsOnlyTheTwoCells) {
+TEST_F(GameTest, SwapCarriesTheSelectedTileAlongItsRowItsColumnOrAnywhere) {
   UseLevels(1);
-  PutRingOneSwapFromSolved();
-  game.state.board[CellIndex(2, 4)] = 90;
-  game.boxMouseDown(CellX(2), CellY(4));
-  EXPECT_EQ(game.state.board[CellIndex(2, 4)], 7);
-  EXPECT_EQ(game.state.board[CellIndex(5, 5)], 90);
-  EXPECT_EQ(game.state.selected_column * 10 + game.state.selected_row, 24);
-  EXPECT_TRUE(game.state.moved);
-  EXPECT_EQ(host.log, (Log{"PlaySound 2", "DrawCell 2 4", "DrawCell 5 5"}));
+  game.state.has_selected_cell = true;
+  // The carried tile stands off the diagonal at (5, 2), so a column taken for a row shows.
+  // Clicks in its column, in its row, and elsewhere; each onto the far corner of its cell.
+  for (auto [column, row] : {std::pair{5, 6}, {5, 0}, {1, 2}, {8, 2}, {2, 4}}) {
+    game.state.board = FilledBoard(91);
+    game.state.board[CellIndex(5, 2)] = 7;
+    game.state.board[CellIndex(column, row)] = 90;
+    game.state.selected_column = 5;
+    game.state.selected_row = 2;
+    game.state.moved = false;
+    host.log.clear();
+    game.boxMouseDown(CellX(column) + 47, CellY(row) + 47);
+    Board expected = FilledBoard(91);
+    expected[CellIndex(column, row)] = 7;
+    expected[CellIndex(5, 2)] = 90;
+    EXPECT_EQ(game.state.board, expected) << column << "," << row;
+    EXPECT_EQ(game.state.selected_column * 10 + game.state.selected_row, column * 10 + row);
+    EXPECT_TRUE(game.state.moved);
+    EXPECT_EQ(host.log, (Log{"PlaySound 2", "DrawCell " + std::to_string(column) + " " +
+                                                 std::to_string(row),
+                             "DrawCell 5 2"}));
+  }
 }
 
 TEST_F(GameTest, SolvingAnnouncesTheLevelBeforeStoringItAndAllLevelsOncePerRun) {
-  UseLevels(2);
-  game.state.solved_flags[1] = 7;  // level 2 was solved in a loaded game
+  UseLevels(3);
+  game.state.solved_flags[2] = 7;  // level 3 was solved in a loaded game
+  game.ComputeAllSolved();
   int flag_during_solved_dialog = -1;
   host.while_modal = [&](Dialog dialog) {
-    if (dialog == Dialog::Solved) flag_during_solved_dialog = game.state.solved_flags[0];
+    if (dialog == Dialog::Solved)
+      flag_during_solved_dialog = game.state.solved_flags[game.state.current_level - 1];
   };
+  const Log solve_sequence = {"PlaySound 2",     "DrawCell 0 0",   "DrawCell 5 5",
+                              "PlaySound 1",     "ApplyLanguage",  "ShowModal Solved",
+                              "levelboxPaint",   "UpdateCaption",  "DrawProgressGauge"};
+
+  // Level 2 is still unsolved: solving level 1 is no reason to congratulate on all of them.
+  game.state.current_level = 1;
   PutRingOneSwapFromSolved();
   game.boxMouseDown(CellX(0), CellY(0));
-  EXPECT_EQ(host.log, (Log{"PlaySound 2", "DrawCell 0 0", "DrawCell 5 5", "PlaySound 1",
-                           "ApplyLanguage", "ShowModal Solved", "levelboxPaint", "UpdateCaption",
-                           "DrawProgressGauge", "ShowModal AllSolved"}));
+  EXPECT_EQ(host.log, solve_sequence);
   EXPECT_EQ(flag_during_solved_dialog, 0);
-  EXPECT_EQ(Flags()[0] * 10 + Flags()[1], 17);
+  EXPECT_FALSE(game.state.all_solved);
+
+  game.state.current_level = 2;
+  PutRingOneSwapFromSolved();
+  game.boxMouseDown(CellX(0), CellY(0));
+  Log last_one = solve_sequence;
+  last_one.push_back("ShowModal AllSolved");
+  EXPECT_EQ(host.log, last_one);
+  EXPECT_EQ(flag_during_solved_dialog, 0);
+  EXPECT_EQ(Flags()[0] * 100 + Flags()[1] * 10 + Flags()[2], 117);
   EXPECT_TRUE(game.state.solved_state);
 
   game.boxMouseDown(CellX(5), CellY(5));  // clicks still swap on a solved level
