@@ -2,6 +2,10 @@
 // depends on.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <utility>
+#include <vector>
+
 #include "core/board.h"
 #include "core/random.h"
 
@@ -22,8 +26,27 @@ TEST(TileCatalogue, TableFactsThatCatchASlipInTheRows) {
     EXPECT_EQ(MarkerAnchor(code).x, EdgeCode(code, Side::Right) != 0 ? 19 : 7) << code;
     EXPECT_EQ(MarkerAnchor(code).y, EdgeCode(code, Side::Top) != 0 ? 7 : 19) << code;
   }
-  EXPECT_EQ(MarkerAnchor(42).x, 7);
-  EXPECT_EQ(MarkerAnchor(88).x, 13);
+}
+
+TEST(TileCatalogue, MarkerAnchorsAreThePrintedTable) {
+  struct Row {
+    int x, y;
+    std::vector<int> codes;
+  };
+  // Every code not listed carries the marker in the middle of its tile, at (13, 13).
+  const Row printed[] = {
+      {19, 7, {4, 17, 18, 19, 34, 52, 56, 79, 80}},  {7, 7, {5, 20, 21, 22, 35, 50, 57, 81, 82}},
+      {7, 19, {6, 23, 24, 25, 36, 51, 55, 83, 84}},  {19, 19, {7, 26, 27, 28, 37, 53, 54, 85, 86}},
+      {7, 13, {42}}, {13, 19, {43}}, {19, 13, {44}}, {13, 7, {45}},
+  };
+  std::array<std::pair<int, int>, kCataloguedCodes> expected;
+  expected.fill({13, 13});
+  for (const Row& row : printed)
+    for (int code : row.codes) expected[code] = {row.x, row.y};
+  for (int code = 0; code < kCataloguedCodes; ++code) {
+    const PixelOffset anchor = MarkerAnchor(static_cast<TileCode>(code));
+    EXPECT_EQ(std::make_pair(anchor.x, anchor.y), expected[code]) << "code " << code;
+  }
 }
 
 TEST(TileCatalogue, BoundariesAndUncataloguedCodes) {
@@ -55,6 +78,12 @@ TEST(SolvedTest, FacingEdgesMustMatchAndNoRoadMayLeaveTheBoard) {
     border[CellIndex(column, row)] = static_cast<TileCode>(code);  // one road into the border
     EXPECT_FALSE(IsBoardSolved(border)) << column << "," << row;
   }
+  // A road off the bottom of one column and one off the top of the next lie side by side in
+  // the board's memory, but they do not meet.
+  Board wrapped{};
+  wrapped[CellIndex(2, 6)] = 41;
+  wrapped[CellIndex(3, 0)] = 40;
+  EXPECT_FALSE(IsBoardSolved(wrapped));
 }
 
 TEST(RandomGenerator, FollowsTheLinearCongruentialSequence) {

@@ -39,6 +39,35 @@ TEST_F(GameTest, UnsolvedLevelSearchWrapsAroundAndSkipsTheCurrentLevel) {
   EXPECT_TRUE(host.log.empty());
 }
 
+TEST_F(GameTest, UnsolvedLevelSearchGoesToTheNearestInEachDirection) {
+  UseLevels(10);
+  struct Case {
+    int current;
+    std::vector<int> unsolved;
+    int step;  // +1 next unsolved level, -1 previous
+    int found;
+  };
+  for (const Case& c : {
+           Case{5, {6}, +1, 6},       // right after the current level
+           Case{5, {4}, +1, 4},       // the last one the search visits
+           Case{5, {10}, +1, 10},     // the last level, not wrapped past
+           Case{5, {7, 9}, +1, 7},    // the nearer of two
+           Case{10, {1}, +1, 1},      // wrapping upward from the last level
+           Case{5, {4}, -1, 4},       // right before the current level
+           Case{5, {6}, -1, 6},       // the last one the search visits downward
+           Case{1, {10}, -1, 10},     // wrapping downward from level 1
+           Case{1, {7, 9}, -1, 9},    // the nearer of two, after wrapping
+           Case{2, {1, 5}, -1, 1},    // level 1 itself
+       }) {
+    game.state.solved_flags.fill(1);
+    for (int level : c.unsolved) game.state.solved_flags[level - 1] = 0;
+    game.state.current_level = host.selector_position = c.current;
+    c.step > 0 ? game.sUpBtnClick() : game.sDownBtnClick();
+    EXPECT_EQ(game.state.current_level, c.found) << "from " << c.current << " by " << c.step;
+    EXPECT_EQ(host.selector_position, c.found);
+  }
+}
+
 TEST_F(GameTest, NewGameAsksWhilePlayingAndClearsOnlyTheFileLevels) {
   UseLevels(120);
   game.state.solved_flags.fill(5);
