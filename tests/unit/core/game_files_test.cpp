@@ -115,18 +115,55 @@ TEST_F(GameFileTest, AWriteThatFailsHalfwayLeavesThePreviousFileIntact) {
   limit.rlim_cur = 100;
   const auto saved_handler = std::signal(SIGXFSZ, SIG_IGN);
   setrlimit(RLIMIT_FSIZE, &limit);
-  const int error = ReplaceFileContents(folder.File("full.vlm"), Bytes(500, 1));
+  const int fits = ReplaceFileContents(folder.File("small.vlm"), Bytes(100, 1));
+  // 500 bytes wait in the file's buffer and fail when it is flushed; 100000 fail while written.
+  const int flush_fails = ReplaceFileContents(folder.File("full.vlm"), Bytes(500, 1));
+  const int write_fails = ReplaceFileContents(folder.File("full.vlm"), Bytes(100000, 1));
   game.SaveGame();
   setrlimit(RLIMIT_FSIZE, &saved_limit);
   std::signal(SIGXFSZ, saved_handler);
 
-  EXPECT_EQ(error, EFBIG);
+  EXPECT_EQ(fits, 0);
+  EXPECT_EQ(ReadBytes(folder.File("small.vlm")), Bytes(100, 1));
+  EXPECT_EQ(flush_fails, EFBIG);
+  EXPECT_EQ(write_fails, EFBIG);
   EXPECT_EQ(host.log[2], "ShowErrorMessage Cannot save game full.vlm. Drive full or not writable.");
   EXPECT_EQ(ReadBytes(folder.File("full.vlm")), Bytes(500, 3));
-  EXPECT_EQ(folder.EntryCount(), 1);
+  EXPECT_EQ(folder.EntryCount(), 2);
   EXPECT_EQ(game.state.current_game_file, folder.File("mine.vlm"));
+
+  fs::create_directory(PathOf(folder.File("taken.vlm")));  // the system's own reason comes back
+  EXPECT_EQ(ReplaceFileContents(folder.File("taken.vlm"), Bytes(500, 1)), EISDIR);
 }
 #endif
+
+TEST_F(GameFileTest, EveryFileReadIsClosedSoThatItCanBeReplacedAtOnce) {
+  // Windows (and Wine) refuse to replace a file that is still open; Linux lists open handles.
+#ifdef __linux__
+  const auto open_handles = [] {
+    return std::distance(fs::directory_iterator("/proc/self/fd"), fs::directory_iterator());
+  };
+  const auto handles_before = open_handles();
+#endif
+  const std::string path = folder.File("mine.vlm");
+  WriteBytes(path, Bytes(500, 1));
+  WriteBytes(folder.File("vlmo.dat"), Bytes(2 * kRecordSize, 1));
+  game.LoadCurrentGameFile(path);
+  host.open_choice = path;
+  game.LoadGame();
+  game.ReadLevelFile();
+#ifdef __linux__
+  EXPECT_EQ(open_handles(), handles_before);
+#endif
+  EXPECT_EQ(ReplaceFileContents(folder.File("vlmo.dat"), Bytes(kRecordSize, 2)), 0);
+  game.state.solved_flags[0] = 5;
+  host.save_choices = {path};
+  host.overwrite_answers = {true};
+  game.SaveGame();
+  for (const std::string& call : host.log)
+    EXPECT_EQ(call.find("ShowErrorMessage"), std::string::npos) << call;
+  EXPECT_EQ(ReadBytes(path)[0], 5);
+}
 
 #ifdef __linux__
 TEST_F(GameFileTest, AnUnreadableGameFileIsReportedAndLeavesEveryFlagUnsolved) {
