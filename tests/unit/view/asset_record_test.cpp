@@ -1,6 +1,7 @@
 // Decoding asset records and LZRW1/KH chunks, including records that are cut off or corrupt.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "view/asset_record.h"
@@ -16,6 +17,48 @@ Bytes Decompress(const Bytes& chunk, std::string* error = nullptr) {
   std::string message = DecompressChunk(chunk.data(), chunk.size(), out);
   if (error != nullptr) *error = message;
   return out;
+}
+
+// One item of a compressed chunk: a literal byte, or the bytes of a copy or run item.
+struct Item {
+  bool literal;
+  Bytes bytes;
+};
+Item Literal(std::uint8_t byte) { return {true, {byte}}; }
+Item Copy(int offset, int count) {
+  return {false, {static_cast<std::uint8_t>(offset >> 4),
+                  static_cast<std::uint8_t>((offset & 15) << 4 | (count - 3))}};
+}
+Item RunItem(int count, std::uint8_t value) {
+  const int n = count - 16;
+  return {false,
+          {0, static_cast<std::uint8_t>(n >> 8), static_cast<std::uint8_t>(n & 0xFF), value}};
+}
+// Runs of 'r' that make exactly `length` bytes (at least 16).
+std::vector<Item> RunsOf(int length) {
+  std::vector<Item> items;
+  for (; length > 4111 + 16; length -= 4111) items.push_back(RunItem(4111, 'r'));
+  if (length > 4111) {
+    items.push_back(RunItem(length - 16, 'r'));
+    length = 16;
+  }
+  items.push_back(RunItem(length, 'r'));
+  return items;
+}
+// A compressed chunk: each group of up to 16 items behind its control word, high byte first.
+Bytes CompressedChunk(const std::vector<Item>& items) {
+  Bytes chunk{kLzrwCompressed};
+  for (std::size_t group = 0; group < items.size(); group += 16) {
+    const std::size_t end = std::min(items.size(), group + 16);
+    unsigned control = 0;
+    for (std::size_t i = group; i < end; ++i)
+      if (!items[i].literal) control |= 0x8000u >> (i - group);
+    chunk.push_back(static_cast<std::uint8_t>(control >> 8));
+    chunk.push_back(static_cast<std::uint8_t>(control & 0xFF));
+    for (std::size_t i = group; i < end; ++i)
+      chunk.insert(chunk.end(), items[i].bytes.begin(), items[i].bytes.end());
+  }
+  return chunk;
 }
 
 TEST(Lzrw1khChunk, StoredChunkYieldsItsBytesUpToAFullPiece) {
@@ -53,6 +96,45 @@ TEST(Lzrw1khChunk, ANewControlWordIsReadAfterSixteenItems) {
   for (int i = 0; i < 16; ++i) expected.push_back(static_cast<std::uint8_t>('a' + i));
   expected.insert(expected.end(), 16, 'z');
   EXPECT_EQ(Decompress(chunk), expected);
+}
+
+TEST(Lzrw1khChunk, AChunkMayEndRightAfterAControlWord) {
+  std::string error = "not run";
+  EXPECT_TRUE(Decompress({0x40, 0x00, 0x00}, &error).empty());
+  EXPECT_EQ(error, "");
+  std::vector<Item> sixteen;
+  for (int i = 0; i < 16; ++i) sixteen.push_back(Literal(static_cast<std::uint8_t>('a' + i)));
+  Bytes chunk = CompressedChunk(sixteen);
+  chunk.insert(chunk.end(), {0x00, 0x00});  // a second control word with no items behind it
+  EXPECT_EQ(Decompress(chunk, &error).size(), 16u);
+  EXPECT_EQ(error, "");
+}
+
+TEST(Lzrw1khChunk, APieceHoldsExactly32781BytesWhateverItemsFillIt) {
+  struct Case {
+    int runs;               // bytes of runs first
+    std::vector<Item> end;  // then these items
+    bool fits;
+  };
+  for (const Case& c : {Case{32780, {Literal('x')}, true},
+                        Case{32780, {Literal('x'), Literal('y')}, false},
+                        Case{32778, {Copy(1, 3)}, true},
+                        Case{32778, {Copy(1, 4)}, false},
+                        Case{32765, {RunItem(16, 'z')}, true},
+                        Case{32765, {RunItem(17, 'z')}, false}}) {
+    std::vector<Item> items = RunsOf(c.runs);
+    items.insert(items.end(), c.end.begin(), c.end.end());
+    const Bytes chunk = CompressedChunk(items);
+    Bytes out{9};
+    const std::string error = DecompressChunk(chunk.data(), chunk.size(), out);
+    EXPECT_EQ(error.empty(), c.fits) << c.runs << " bytes of runs and " << c.end.size() << " more";
+    EXPECT_EQ(out.size(), c.fits ? 1u + kLzrwPieceSize : 1u) << "a refused chunk adds nothing";
+  }
+  // 32782 literals, with no run or copy at all.
+  Bytes out;
+  const Bytes literals = CompressedChunk(std::vector<Item>(kLzrwPieceSize + 1, Literal('l')));
+  EXPECT_FALSE(DecompressChunk(literals.data(), literals.size(), out).empty());
+  EXPECT_TRUE(out.empty());
 }
 
 TEST(Lzrw1khChunk, MalformedChunksAreRefusedWithoutTouchingTheOutput) {
@@ -105,15 +187,38 @@ TEST(AssetRecord, CompressedDataIsTheConcatenationOfItsChunks) {
   EXPECT_EQ(parsed.record.data, expected);
 }
 
-TEST(AssetRecord, TruncatedOrCorruptRecordsGiveAnError) {
+TEST(AssetRecord, ARecordMayEndWithItsDescription) {
+  const Bytes record{0x02, 3, 'a', 'b', 'c'};
+  const ParsedAsset parsed = ParseAssetRecord(record.data(), record.size());
+  EXPECT_EQ(parsed.error, "");
+  EXPECT_EQ(parsed.record.description, "abc");
+}
+
+TEST(AssetRecord, TruncatedOrCorruptRecordsGiveAnErrorAndNoData) {
   const Bytes good{0x09, 18, 0, 0, 0, 3, 0, 0, 0, 0x80, 'a', 'b',
                    7, 0, 0, 0, 0x40, 0x80, 0x00, 0x00, 0x00, 0x00, 'c'};
-  for (std::size_t length = 0; length < good.size(); ++length) {
-    EXPECT_FALSE(ParseAssetRecord(good.data(), length).error.empty()) << "cut at " << length;
+  const Bytes plain{0x0E, 1, 'd', 0x07, 0, 0, 0, 3, 0, 0, 0, 'B', 'M', '!'};
+  for (const Bytes& record : {good, plain}) {
+    ASSERT_EQ(ParseAssetRecord(record.data(), record.size()).error, "");
+    for (std::size_t length = 0; length < record.size(); ++length) {
+      const ParsedAsset cut = ParseAssetRecord(record.data(), length);
+      EXPECT_FALSE(cut.error.empty()) << "cut at " << length;
+      EXPECT_TRUE(cut.record.data.empty());
+    }
   }
   Bytes lying_total = good;
   lying_total[1] = 200;  // claims more chunk bytes than the record holds
   EXPECT_FALSE(ParseAssetRecord(lying_total.data(), lying_total.size()).error.empty());
+  Bytes total_one_too_many = good;
+  total_one_too_many.push_back(0);  // a byte the total counts, too short for a chunk length
+  total_one_too_many[1] = 19;
+  EXPECT_NE(ParseAssetRecord(total_one_too_many.data(), total_one_too_many.size()).error, "");
+  Bytes corrupt_second_chunk = good;
+  corrupt_second_chunk[16] = 0x22;  // neither stored nor compressed
+  const ParsedAsset corrupt =
+      ParseAssetRecord(corrupt_second_chunk.data(), corrupt_second_chunk.size());
+  EXPECT_FALSE(corrupt.error.empty());
+  EXPECT_TRUE(corrupt.record.data.empty()) << "never the first chunk's bytes alone";
   Bytes huge_chunk = good;
   huge_chunk[8] = 0x7F;  // first chunk length near 2^31
   EXPECT_FALSE(ParseAssetRecord(huge_chunk.data(), huge_chunk.size()).error.empty());

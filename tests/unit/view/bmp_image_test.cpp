@@ -31,6 +31,64 @@ Bytes MakeBmp(int width, int height, int bits, const Bytes& palette, const Bytes
   return b;
 }
 
+// A BMP file image of the given size whose pixel (x, y) shows colour(x, y): stored directly at 24
+// bits, or at 8 bits as index(x, y) into a full 256-colour palette of colour(i, 0).
+template <typename Colour, typename Index>
+Bytes PaintedBmp(int width, int height, int bits, Colour colour, Index index) {
+  const std::size_t stride = (static_cast<std::size_t>(width) * bits + 31) / 32 * 4;
+  Bytes palette, pixels(stride * static_cast<std::size_t>(height));
+  if (bits == 8) {
+    for (int i = 0; i < 256; ++i) {
+      const std::uint32_t rgb = colour(i, 0);
+      for (int shift : {0, 8, 16}) palette.push_back(static_cast<std::uint8_t>(rgb >> shift));
+      palette.push_back(0);
+    }
+  }
+  for (int y = 0; y < height; ++y) {
+    std::uint8_t* row = &pixels[stride * static_cast<std::size_t>(height - 1 - y)];  // bottom-up
+    for (int x = 0; x < width; ++x) {
+      if (bits == 8) {
+        row[x] = static_cast<std::uint8_t>(index(x, y));
+      } else {
+        const std::uint32_t rgb = colour(x, y);
+        for (int i = 0; i < 3; ++i) row[3 * x + i] = static_cast<std::uint8_t>(rgb >> (8 * i));
+      }
+    }
+  }
+  return MakeBmp(width, height, bits, palette, pixels);
+}
+
+TEST(BmpImage, DecodesSheetsOfTheGamesOwnSizesAndDepths) {
+  // Sizes above 255 need every header byte; 960 * 3 and 148 bytes make rows that need no padding.
+  const auto colour = [](int x, int y) {
+    return static_cast<std::uint32_t>(y << 12 | x) ^ 0x5A5A5A;
+  };
+  const auto index = [](int x, int y) { return (x + 13 * y) % 256; };  // every palette entry
+  struct Case {
+    int width, height, bits;
+    bool colours_used_zero;  // 0 colours used means the full palette
+    std::size_t stride;
+  };
+  for (const Case& c : {Case{960, 480, 24, false, 2880}, Case{520, 376, 24, false, 1560},
+                        Case{148, 20, 8, false, 148}, Case{148, 20, 8, true, 148}}) {
+    Bytes image = PaintedBmp(c.width, c.height, c.bits, colour, index);
+    if (c.colours_used_zero) Put32(image, 46, 0);
+    const BmpLayout layout = ParseBmpLayout(image);
+    ASSERT_EQ(layout.error, "") << c.width << " x " << c.height;
+    EXPECT_EQ(layout.row_stride, c.stride);
+    EXPECT_EQ(layout.palette_entries, c.bits == 8 ? 256u : 0u);
+    EXPECT_EQ(layout.bits_offset, c.bits == 8 ? 54u + 1024u : 54u);
+
+    const DecodedBmp decoded = DecodeBmp(image);
+    ASSERT_EQ(decoded.width * 1000 + decoded.height, c.width * 1000 + c.height);
+    std::vector<std::uint32_t> expected;
+    for (int y = 0; y < c.height; ++y)
+      for (int x = 0; x < c.width; ++x)
+        expected.push_back(c.bits == 8 ? colour(index(x, y), 0) : colour(x, y));
+    EXPECT_TRUE(decoded.pixels == expected) << c.width << " x " << c.height << " at " << c.bits;
+  }
+}
+
 TEST(BmpImage, DecodesBottomUpRowsOf24BitsIntoTopDownPixels) {
   // 2 x 2: rows padded to 8 bytes; the first stored row is the bottom one. Blue, green, red.
   const Bytes pixels{0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0, 0, 0x10, 0x20, 0x30, 0x40, 0x50, 0x60, 0, 0};
@@ -74,6 +132,39 @@ TEST(BmpImage, RefusesImagesWhosePartsLieOutsideTheData) {
   EXPECT_FALSE(ParseBmpLayout(compressed).error.empty());
   Bytes long_palette = MakeBmp(1, 1, 1, Bytes(12, 0), Bytes(4, 0));
   EXPECT_FALSE(ParseBmpLayout(long_palette).error.empty()) << "three colours for one bit";
+}
+
+TEST(BmpImage, RefusesWhatIsNoUsableBitmapSayingWhy) {
+  // Each case spoils one field of a good image of 2 x 2 pixels with a four-colour palette.
+  struct Case {
+    const char* field;
+    std::size_t at;
+    std::uint32_t value;
+    int depth;  // of the good image
+    const char* error;
+  };
+  for (const Case& c : {
+           Case{"signature", 0, 'X' | 'M' << 8, 24, "not a BMP image"},
+           Case{"signature", 0, 'B' | 'A' << 8, 24, "not a BMP image"},
+           Case{"header size", 14, 12, 24, "unsupported BMP header"},
+           Case{"header size", 14, 39, 24, "unsupported BMP header"},
+           Case{"header size", 14, 73, 24, "unsupported BMP header"},  // beyond the file
+           Case{"depth", 28, 0, 24, "unsupported BMP pixel format"},
+           Case{"depth", 28, 2, 24, "unsupported BMP pixel format"},
+           Case{"depth", 28, 16, 24, "unsupported BMP pixel format"},
+           Case{"width", 18, 0, 24, "BMP size out of range"},
+           Case{"width", 18, 0xFFFFFFFF, 24, "BMP size out of range"},
+           Case{"height", 22, 0, 24, "BMP size out of range"},
+           Case{"colours used", 46, 0, 8, "BMP palette cut off"},  // 256 colours wanted
+       }) {
+    Bytes image = MakeBmp(2, 2, c.depth, Bytes(16, 0x33), Bytes(16, 0));
+    ASSERT_EQ(ParseBmpLayout(image).error, "");
+    const int field_size = c.at == 0 || c.at == 28 ? 2 : 4;
+    for (int i = 0; i < field_size; ++i)
+      image[c.at + i] = static_cast<std::uint8_t>(c.value >> (8 * i));
+    EXPECT_EQ(ParseBmpLayout(image).error, c.error) << c.field << " " << c.value;
+    EXPECT_FALSE(DecodeBmp(image).error.empty());
+  }
 }
 
 }  // namespace

@@ -86,7 +86,8 @@ TEST_F(BoardViewTest, LevelCounterBlanksLeadingZerosOnlyAndLeavesTheGapsUnpainte
   };
   const int blank = kBlankDigitLeft;
   for (const Case& c : {Case{7, {blank, blank, 77}}, Case{10, {blank, 11, 0}},
-                        Case{100, {11, 0, 0}}, Case{305, {33, 0, 55}}}) {
+                        Case{99, {blank, 99, 99}}, Case{100, {11, 0, 0}}, Case{305, {33, 0, 55}},
+                        Case{500, {55, 0, 0}}}) {
     SetLevelCount(500, 0);
     state.current_level = c.level;
     view.levelboxPaint();
@@ -132,8 +133,10 @@ TEST_F(BoardViewTest, GaugeFillsWholeRowsFromTheBottomInProportionToTheSolvedLev
   };
   // 1 of 500 fills (1 * 315) / 500 = 0 rows; 2 of 500 one row; 499 of 500 all but the top row.
   for (const Case& c : {Case{500, 0, 0}, Case{500, 1, 0}, Case{500, 2, 1}, Case{500, 499, 314},
-                        Case{500, 500, 315}, Case{1, 0, 0}, Case{1, 1, 315}}) {
+                        Case{500, 500, 315}, Case{1, 0, 0}, Case{1, 1, 315}, Case{3, 0, 0}}) {
     SetLevelCount(c.count, c.solved);
+    // Set once every level was solved, the flag outlives a new game; only solved flags count.
+    state.all_solved = true;
     const int copies_before = box.copy_count();
     view.DrawProgressGauge();
     const bool one_strip = c.solved == 0 || c.solved == c.count;
