@@ -12,9 +12,23 @@ TEST(HelpTexts, HelpHookLinesNameEveryKnownCommandAndMarkOthers) {
   EXPECT_EQ(HelpHookTraceLine(13, -65536),
             "THookHelpSystem.HelpHook(13 (HELP_SETPOPUP_POS), -65536)");
   EXPECT_EQ(HelpHookTraceLine(7, 0), "THookHelpSystem.HelpHook(7 (?\?), 0)");
-  EXPECT_EQ(HelpCommandName(3), "HELP_INDEX or HELP_CONTENTS");
-  EXPECT_EQ(HelpCommandName(5), "HELP_SETINDEX or HELP_SETCONTENTS");
-  EXPECT_EQ(HelpCommandName(515), "HELP_SETWINPOS");
+  for (auto [command, name] : {std::pair<std::uint16_t, const char*>{1, "HELP_CONTEXT"},
+                               {2, "HELP_QUIT"},
+                               {3, "HELP_INDEX or HELP_CONTENTS"},
+                               {4, "HELP_HELPONHELP"},
+                               {5, "HELP_SETINDEX or HELP_SETCONTENTS"},
+                               {8, "HELP_CONTEXTPOPUP"},
+                               {9, "HELP_FORCEFILE"},
+                               {10, "HELP_CONTEXTMENU"},
+                               {11, "HELP_FINDER"},
+                               {12, "HELP_WM_HELP"},
+                               {13, "HELP_SETPOPUP_POS"},
+                               {257, "HELP_KEY"},
+                               {258, "HELP_COMMAND"},
+                               {261, "HELP_PARTIALKEY"},
+                               {513, "HELP_MULTIKEY"},
+                               {515, "HELP_SETWINPOS"}})
+    EXPECT_EQ(HelpCommandName(command), name) << command;
   for (std::uint16_t unknown : {0, 6, 7, 14, 256, 259, 514, 516, 65535})
     EXPECT_EQ(HelpCommandName(unknown), "??") << unknown;
 }

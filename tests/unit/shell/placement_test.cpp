@@ -23,7 +23,8 @@ TEST(Placement, AStoredPositionNeedsSevenItemsBeginningWith200AndNumericEdges) {
   EXPECT_EQ(ParseStoredPosition("200,x,y,5,6,z,w"), (Position{5, 6})) << "unused items are not read";
   for (const char* malformed : {"", "200,0,1,3000,100,3528", "201,0,1,3000,100,3528,538",
                                 "200,0,1,3000,100,3528,538,9", "200,0,1,abc,100,1,1", "200,0,1,,100,1,1",
-                                "200,0,1,99999999999,100,1,1", " 200,0,1,5,6,7,8"}) {
+                                "200,0,1,99999999999,100,1,1", " 200,0,1,5,6,7,8",
+                                "200,0,1,12abc,100,1,1"}) {
     EXPECT_FALSE(ParseStoredPosition(malformed).has_value()) << malformed;
   }
 }
