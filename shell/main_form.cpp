@@ -9,6 +9,7 @@
 #include "shell/dialogs/game_dialogs.h"
 #include "shell/help/application_help.h"
 #include "view/win32/utf16.h"
+#include "verlumo_version.h"
 
 namespace verlumo {
 namespace {
@@ -22,7 +23,7 @@ TMainForm::TMainForm() = default;
 TMainForm::~TMainForm() = default;
 
 bool TMainForm::Create() {
-  return CreateForm(kClassName, L"Verlumo V2.3",
+  return CreateForm(kClassName, L"" VERLUMO_PRODUCT_CAPTION,
                     {WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX, 0},
                     kClientWidth, Toolbar::kHeight + kBoardAreaHeight, nullptr);
 }

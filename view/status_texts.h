@@ -3,9 +3,11 @@
 
 #include <string>
 
+#include "verlumo_version.h"
+
 namespace verlumo {
 
-constexpr const char* kProductCaption = "Verlumo V2.3";
+constexpr const char* kProductCaption = VERLUMO_PRODUCT_CAPTION;
 
 // "Level 12: unsolved" / "Stufe 3: gelöst".
 std::string LevelCounterHint(int language, int level, bool solved);

@@ -4,6 +4,7 @@
 #include "shell/dialogs/tongue_dialog.h"
 #include "shell/forms/painting.h"
 #include "shell/resource_ids.h"
+#include "verlumo_version.h"
 
 namespace verlumo {
 namespace {
@@ -14,7 +15,7 @@ constexpr int kClientHeight = 322;
 
 // The maker and the association; the same in both languages.
 constexpr wchar_t kProductName[] = L"Verlumo";
-constexpr wchar_t kVersion[] = L"Version  V2.3";
+constexpr wchar_t kVersion[] = L"Version  V" VERLUMO_VERSION;
 constexpr wchar_t kProgrammingTool[] = L"C++";
 constexpr wchar_t kAuthor[] = L"Ralf Verhoeven";
 constexpr wchar_t kStreet[] = L"Lindenweg 12";

@@ -4,6 +4,7 @@
 #include "core/texts.h"
 #include "shell/forms/painting.h"
 #include "shell/resource_ids.h"
+#include "verlumo_version.h"
 
 namespace verlumo {
 namespace {
@@ -26,7 +27,7 @@ bool TongueDialog::Create(const DialogContext& context) {
 
 void TongueDialog::OnCreate() {
   font_ = CreateUiFont(kDialogFontFace, kDialogFontHeight);
-  SetWindowTextW(handle(), L"Verlumo V2.3");
+  SetWindowTextW(handle(), L"" VERLUMO_PRODUCT_CAPTION);
   english_flags_.reset(LoadBitmapResource(IDB_FLAGS_ENGLISH));
   german_flags_.reset(LoadBitmapResource(IDB_FLAGS_GERMAN));
   // Created in their tab order; each is worded in the language it chooses, in both languages.

@@ -11,6 +11,7 @@
 #include "tests/e2e/game_session.h"
 #include "tests/e2e/game_settings.h"
 #include "tests/e2e/player.h"
+#include "verlumo_version.h"
 
 namespace verlumo::e2e {
 namespace {
@@ -70,6 +71,8 @@ TEST(Help, TheDebugSwitchWritesTheTraceAndAStartWithoutItRemovesIt) {
     Pause(100);
     lines = ReadText(trace);
   }
+  EXPECT_NE(lines.find("\r\nProgram version: " VERLUMO_FILE_VERSION "\r\n"), std::string::npos)
+      << "the header names the game's own version\n" << lines;
   EXPECT_NE(lines.find("THookHelpSystem.Create("), std::string::npos) << lines;
   EXPECT_NE(lines.find("THookHelpSystem.HelpHook(1 (HELP_CONTEXT), 2)"), std::string::npos) << lines;
   EXPECT_NE(lines.find("ShowContext(\""), std::string::npos);

@@ -7,6 +7,7 @@
 #include "tests/e2e/game_session.h"
 #include "tests/e2e/game_settings.h"
 #include "tests/e2e/player.h"
+#include "verlumo_version.h"
 
 namespace verlumo::e2e {
 namespace {
@@ -24,7 +25,7 @@ TEST(Play, FirstStartAsksTheLanguageThenPlaysSolvesAndSavesTheSettingsAtClose) {
   ASSERT_TRUE(ClickButton(tongue, L"Ich spreche deutsch."));
   ASSERT_TRUE(WaitUntilHidden(tongue));
   Pause(300);
-  EXPECT_EQ(WindowText(session.main()), L"Verlumo V2.3 - Spiel noname.vlm");
+  EXPECT_EQ(WindowText(session.main()), L"Verlumo V" VERLUMO_VERSION " - Spiel noname.vlm");
   EXPECT_NE(FindControl(session.main(), L"Stufe:"), nullptr);
   Screenshot(session.main(), L"main-window");
 
@@ -86,7 +87,7 @@ TEST(Play, ALaterStartKeepsTheLanguageStartsTheStoredLevelAndFollowsTheKeyboard)
   GameSession session;
   ASSERT_TRUE(session.StartPastSplash());
   EXPECT_EQ(session.game().WaitForWindow(L"TTongueDlg", 1500), nullptr);
-  EXPECT_EQ(WindowText(session.main()), L"Verlumo V2.3 - Game noname.vlm");
+  EXPECT_EQ(WindowText(session.main()), L"Verlumo V" VERLUMO_VERSION " - Game noname.vlm");
 
   HWND selector = session.level_scroll();
   ASSERT_NE(selector, nullptr);

@@ -9,6 +9,7 @@
 #include "tests/e2e/game_process.h"
 #include "tests/e2e/game_settings.h"
 #include "tests/e2e/player.h"
+#include "verlumo_version.h"
 
 namespace verlumo::e2e {
 namespace {
@@ -33,7 +34,7 @@ TEST(Smoke, MainWindowOpensWithCaptionAndSizeAndAConfirmedCloseEndsTheProgram) {
   ASSERT_NE(splash, nullptr) << "no splash screen at the start";
   EXPECT_TRUE(WaitUntilHidden(splash, 5000)) << "the splash screen stayed longer than its 3 seconds";
 
-  EXPECT_EQ(WindowText(main_window), L"Verlumo V2.3 - Game noname.vlm");
+  EXPECT_EQ(WindowText(main_window), L"Verlumo V" VERLUMO_VERSION " - Game noname.vlm");
   RECT client{};
   GetClientRect(main_window, &client);
   EXPECT_EQ(client.right - client.left, 520);

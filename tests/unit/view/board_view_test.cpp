@@ -6,6 +6,7 @@
 #include "core/game.h"
 #include "tests/unit/view/synthetic_sheets.h"
 #include "view/status_texts.h"
+#include "verlumo_version.h"
 
 namespace verlumo {
 namespace {
@@ -225,7 +226,7 @@ TEST_F(BoardViewTest, AFullRepaintDrawsInItsFixedOrderAndRemovesTheMarker) {
   EXPECT_EQ(log[64].source, &frame);
   EXPECT_EQ(levelbox.copy_count() - counter_copies, 8) << "the counter is painted twice";
   EXPECT_EQ(host.button_repaints, 1);
-  EXPECT_EQ(host.caption, "Verlumo V2.3");
+  EXPECT_EQ(host.caption, "Verlumo V" VERLUMO_VERSION);
   EXPECT_EQ(BoxPixelInCell(1, 0, 19 + kMarkerBlockLeft, 19 + kMarkerBlockTop), TileColour(7));
 }
 
@@ -257,11 +258,11 @@ TEST_F(BoardViewTest, PlayRulesRedrawOnlyTheCellsTheyChange) {
 }
 
 TEST(StatusTexts, CaptionNamesTheGameFileInTheCurrentLanguage) {
-  EXPECT_EQ(CaptionText(kLanguageGerman, ""), "Verlumo V2.3");
-  EXPECT_EQ(CaptionText(kLanguageEnglish, ""), "Verlumo V2.3");
-  EXPECT_EQ(CaptionText(kLanguageGerman, "C:\\Spiele\\noname.vlm"), "Verlumo V2.3 - Spiel noname.vlm");
-  EXPECT_EQ(CaptionText(kLanguageEnglish, "C:\\Spiele\\noname.vlm"), "Verlumo V2.3 - Game noname.vlm");
-  EXPECT_EQ(CaptionText(kLanguageUnset, "D:\\a.b\\mein spiel.vlm"), "Verlumo V2.3 - Game mein spiel.vlm");
+  EXPECT_EQ(CaptionText(kLanguageGerman, ""), "Verlumo V" VERLUMO_VERSION);
+  EXPECT_EQ(CaptionText(kLanguageEnglish, ""), "Verlumo V" VERLUMO_VERSION);
+  EXPECT_EQ(CaptionText(kLanguageGerman, "C:\\Spiele\\noname.vlm"), "Verlumo V" VERLUMO_VERSION " - Spiel noname.vlm");
+  EXPECT_EQ(CaptionText(kLanguageEnglish, "C:\\Spiele\\noname.vlm"), "Verlumo V" VERLUMO_VERSION " - Game noname.vlm");
+  EXPECT_EQ(CaptionText(kLanguageUnset, "D:\\a.b\\mein spiel.vlm"), "Verlumo V" VERLUMO_VERSION " - Game mein spiel.vlm");
 }
 
 }  // namespace

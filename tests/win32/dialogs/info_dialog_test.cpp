@@ -10,6 +10,7 @@
 
 #include "shell/dialogs/tongue_dialog.h"
 #include "tests/win32/dialogs/dialog_test_support.h"
+#include "verlumo_version.h"
 
 namespace verlumo {
 namespace {
@@ -38,7 +39,7 @@ class InfoDialogTest : public ::testing::Test {
 };
 
 TEST_F(InfoDialogTest, LanguageDialogSetsTheLanguageOnlyThroughItsButtons) {
-  EXPECT_EQ(WindowText(language_dialog.handle()), L"Verlumo V2.3");
+  EXPECT_EQ(WindowText(language_dialog.handle()), L"Verlumo V" VERLUMO_VERSION);
   Player click_german;
   click_german.Then([&] { ClickOn(language_dialog.german_button()); });
   EXPECT_EQ(click_german.Play([&] { return language_dialog.ShowModal(); }), 1);

@@ -1,0 +1,96 @@
+// The version information built into verlumo.exe, read back the way Windows reads it for the
+// file's Details page: the fixed numbers and the texts of both languages carry the project's
+// version.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "verlumo_version.h"
+
+namespace verlumo::e2e {
+namespace {
+
+std::wstring BuiltProgram() {
+  wchar_t exe[MAX_PATH];
+  GetModuleFileNameW(nullptr, exe, MAX_PATH);
+  return (std::filesystem::path(exe).parent_path() / L"verlumo.exe").wstring();
+}
+
+class VersionInfo {
+ public:
+  explicit VersionInfo(const std::wstring& file) {
+    DWORD ignored = 0;
+    data_.resize(GetFileVersionInfoSizeW(file.c_str(), &ignored));
+    if (!data_.empty() && !GetFileVersionInfoW(file.c_str(), 0, static_cast<DWORD>(data_.size()), data_.data()))
+      data_.clear();
+  }
+  bool present() const { return !data_.empty(); }
+
+  const VS_FIXEDFILEINFO* Fixed() {
+    void* value = nullptr;
+    UINT size = 0;
+    if (!VerQueryValueW(data_.data(), L"\\", &value, &size) || size < sizeof(VS_FIXEDFILEINFO)) return nullptr;
+    return static_cast<const VS_FIXEDFILEINFO*>(value);
+  }
+
+  // The language and code page pairs of the translation table, as "040904b0".
+  std::vector<std::wstring> Translations() {
+    struct Pair { WORD language, code_page; };
+    void* value = nullptr;
+    UINT size = 0;
+    std::vector<std::wstring> blocks;
+    if (!VerQueryValueW(data_.data(), L"\\VarFileInfo\\Translation", &value, &size)) return blocks;
+    const auto* pairs = static_cast<const Pair*>(value);
+    for (UINT i = 0; i < size / sizeof(Pair); ++i) {
+      wchar_t block[16];
+      swprintf(block, 16, L"%04x%04x", pairs[i].language, pairs[i].code_page);
+      blocks.push_back(block);
+    }
+    return blocks;
+  }
+
+  std::wstring Text(const std::wstring& block, const wchar_t* name) {
+    void* value = nullptr;
+    UINT size = 0;
+    const std::wstring path = L"\\StringFileInfo\\" + block + L"\\" + name;
+    if (!VerQueryValueW(data_.data(), path.c_str(), &value, &size) || size == 0) return L"";
+    return static_cast<const wchar_t*>(value);
+  }
+
+ private:
+  std::vector<BYTE> data_;
+};
+
+TEST(Version, TheProgramCarriesTheProjectVersionInBothLanguages) {
+  VersionInfo info(BuiltProgram());
+  ASSERT_TRUE(info.present()) << "verlumo.exe has no version information";
+  const VS_FIXEDFILEINFO* fixed = info.Fixed();
+  ASSERT_NE(fixed, nullptr);
+  EXPECT_EQ(fixed->dwSignature, 0xFEEF04BDu);
+  const DWORD major_minor = MAKELONG(VERLUMO_VERSION_MINOR, VERLUMO_VERSION_MAJOR);
+  EXPECT_EQ(fixed->dwFileVersionMS, major_minor);
+  EXPECT_EQ(fixed->dwProductVersionMS, major_minor);
+  EXPECT_EQ(fixed->dwFileVersionLS, static_cast<DWORD>(MAKELONG(0, VERLUMO_VERSION_PATCH)));
+
+  const std::vector<std::wstring> blocks = info.Translations();
+  EXPECT_EQ(blocks, (std::vector<std::wstring>{L"040904b0", L"040704b0"})) << "English and German, Unicode";
+  for (const std::wstring& block : blocks) {
+    SCOPED_TRACE(std::string(block.begin(), block.end()));
+    EXPECT_EQ(info.Text(block, L"ProductVersion"), L"" VERLUMO_VERSION);
+    EXPECT_EQ(info.Text(block, L"FileVersion"), L"" VERLUMO_FILE_VERSION);
+    EXPECT_EQ(info.Text(block, L"ProductName"), L"Verlumo");
+    EXPECT_EQ(info.Text(block, L"OriginalFilename"), L"verlumo.exe");
+    EXPECT_EQ(info.Text(block, L"CompanyName"), L"Zorbel Games");
+    EXPECT_EQ(info.Text(block, L"LegalCopyright").substr(0, 2), L"\u00a9 ") << "the copyright sign survives";
+    EXPECT_FALSE(info.Text(block, L"FileDescription").empty());
+  }
+  EXPECT_NE(info.Text(L"040704b0", L"FileDescription"), info.Text(L"040904b0", L"FileDescription"))
+      << "the German description is German";
+}
+
+}  // namespace
+}  // namespace verlumo::e2e
