@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <utility>
 #include <vector>
 
 namespace verlumo::e2e {
@@ -54,8 +55,11 @@ GameProcess::GameProcess(const std::vector<std::uint8_t>& level_file) {
   folder_ = folder.wstring() + L"\\";
 }
 
+GameProcess::GameProcess(InstalledIn installed) : folder_(std::move(installed.folder)), owns_folder_(false) {}
+
 GameProcess::~GameProcess() {
   EndProcess();
+  if (!owns_folder_) return;
   std::error_code ignored;
   std::filesystem::remove_all(folder_, ignored);
 }

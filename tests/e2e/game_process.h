@@ -16,6 +16,12 @@ class GameProcess {
   // Copies verlumo.exe and its rules vlmo.chm (found beside this test program) into a new
   // folder under %TEMP%, with the given level file as vlmo.dat, or without one when it is empty.
   explicit GameProcess(const std::vector<std::uint8_t>& level_file);
+  // Runs the game where it lies, installed or unpacked (a folder ending in a backslash); the
+  // folder is left as it is.
+  struct InstalledIn {
+    std::wstring folder;
+  };
+  explicit GameProcess(InstalledIn installed);
   ~GameProcess();
   GameProcess(const GameProcess&) = delete;
   GameProcess& operator=(const GameProcess&) = delete;
@@ -38,6 +44,7 @@ class GameProcess {
   void EndProcess();
 
   std::wstring folder_;
+  bool owns_folder_ = true;
   PROCESS_INFORMATION process_{};
 };
 

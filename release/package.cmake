@@ -1,0 +1,57 @@
+# Makes the two downloads from the built program folder: the portable zip, whose one folder
+# Verlumo\ holds the game, its levels, its rules and the read-mes, and the installer that puts
+# the same files into place. Run as a script:
+#   cmake -DPROGRAM_DIR=<bin> -DRELEASE_DIR=<release/> -DICON=<verlumo.ico> -DVERSION=2.3
+#         -DFILE_VERSION=2.3.0.0 -DSOURCE_DATE_EPOCH=<seconds> -DSTAGE_DIR=<scratch>
+#         -DZIP_FILE=<...zip> -DSETUP_FILE=<...setup.exe> -DMAKENSIS=<makensis> -DZIP=<zip>
+#         -P package.cmake
+#
+# Both come out the same, byte for byte, from the same sources: every file carries the time of
+# the commit (SOURCE_DATE_EPOCH) and the same permissions, the zip lists its entries in a fixed
+# order and stores no owner and no local time zone.
+
+cmake_minimum_required(VERSION 3.25)
+
+foreach(variable PROGRAM_DIR RELEASE_DIR ICON VERSION FILE_VERSION SOURCE_DATE_EPOCH STAGE_DIR
+                 ZIP_FILE SETUP_FILE MAKENSIS ZIP)
+  if(NOT DEFINED ${variable})
+    message(FATAL_ERROR "package.cmake needs -D${variable}=...")
+  endif()
+endforeach()
+
+set(shipped LIESMICH.txt README.txt verlumo.exe vlmo.chm vlmo.dat)
+set(folder "${STAGE_DIR}/Verlumo")
+
+file(REMOVE_RECURSE "${STAGE_DIR}")
+file(MAKE_DIRECTORY "${folder}")
+foreach(name verlumo.exe vlmo.chm vlmo.dat)
+  file(COPY_FILE "${PROGRAM_DIR}/${name}" "${folder}/${name}")
+endforeach()
+foreach(name LIESMICH.txt README.txt)
+  configure_file("${RELEASE_DIR}/${name}.in" "${folder}/${name}" @ONLY)
+endforeach()
+
+function(run)
+  execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE log ERROR_VARIABLE log)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "failed: ${ARGN}\n${log}")
+  endif()
+endfunction()
+
+set(staged "")
+foreach(name IN LISTS shipped)
+  list(APPEND staged "Verlumo/${name}")
+endforeach()
+run(chmod 0644 ${staged} WORKING_DIRECTORY "${STAGE_DIR}")
+run(chmod 0755 Verlumo WORKING_DIRECTORY "${STAGE_DIR}")
+run(touch --no-dereference "--date=@${SOURCE_DATE_EPOCH}" Verlumo ${staged}
+    WORKING_DIRECTORY "${STAGE_DIR}")
+
+# -X: no owner or Unix times; -D: no folder entries; TZ: the stored DOS times are in UTC.
+file(REMOVE "${ZIP_FILE}")
+run(${CMAKE_COMMAND} -E env TZ=UTC "${ZIP}" -X -D -q -9 "${ZIP_FILE}" ${staged}
+    WORKING_DIRECTORY "${STAGE_DIR}")
+
+run("${MAKENSIS}" -V2 -INPUTCHARSET UTF8 "-DVERSION=${VERSION}" "-DFILE_VERSION=${FILE_VERSION}"
+    "-DPACKAGE_DIR=${folder}" "-DICON=${ICON}" "-DOUTFILE=${SETUP_FILE}"
+    "${RELEASE_DIR}/verlumo.nsi")
