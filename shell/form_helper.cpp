@@ -1,7 +1,10 @@
 // Restoring and storing the main window's position, and the explode effect.
 #include "shell/form_helper.h"
 
+#include <algorithm>
+
 #include "shell/placement.h"
+#include "shell/screen_canvas.h"
 
 namespace verlumo {
 namespace {
@@ -32,8 +35,10 @@ void FormHelper::Restore(HWND window) {
     const Position centre = CentreOnScreen(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), width, height);
     normal = {centre.left, centre.top, centre.left + width, centre.top + height};
   }
-  // The window keeps its show state; only its normal position changes.
+  // The window keeps its show state; only its normal position changes. A hidden window reports
+  // SW_SHOWNORMAL, which would show and activate it at once, before its opening effect.
   placement.rcNormalPosition = normal;
+  if (!IsWindowVisible(window)) placement.showCmd = SW_HIDE;
   SetWindowPlacement(window, &placement);
 }
 
@@ -43,17 +48,18 @@ void FormHelper::Explode(HWND window) {
   RECT outer{};
   GetWindowRect(window, &outer);
   const Rect target{outer.left, outer.top, outer.right, outer.bottom};
-  HDC screen = GetDC(nullptr);
+  // Every rectangle lies between the pointer and the window's outline.
+  const RECT area{std::min(pointer.x, outer.left), std::min(pointer.y, outer.top),
+                  std::max(pointer.x + 1, outer.right), std::max(pointer.y + 1, outer.bottom)};
+  ScreenCanvas screen(area);
   // Each dotted rectangle inverts what it covers, so the second pass erases the first.
   for (int pass = 0; pass < 2; ++pass) {
     for (int step = 1; step <= kExplodeSteps; ++step) {
-      Sleep(kExplodePause);
+      PauseShowingDrawing(kExplodePause);
       const Rect frame = ExplodeRectangle(step, pointer.x, pointer.y, target);
-      const RECT focus{frame.left, frame.top, frame.right, frame.bottom};
-      DrawFocusRect(screen, &focus);
+      screen.DrawFocusRect(RECT{frame.left, frame.top, frame.right, frame.bottom});
     }
   }
-  ReleaseDC(nullptr, screen);
 }
 
 SettingsWriteResult FormHelper::Save(HWND window) {

@@ -13,10 +13,10 @@ class FormHelper {
  public:
   explicit FormHelper(SettingsStore& settings) : settings_(settings) {}
 
-  // Before the window first becomes visible.
+  // Before the window first becomes visible; it stays hidden.
   void Restore(HWND window);
-  // While the window is being shown: a dotted frame grows from the mouse pointer to the
-  // window's outline and vanishes the same way.
+  // After the restore, before the window is shown: a dotted frame grows from the mouse pointer
+  // to the window's outline and vanishes the same way.
   void Explode(HWND window);
   // At the window's destruction; the result tells of a write the registry refused.
   SettingsWriteResult Save(HWND window);

@@ -38,7 +38,9 @@ std::vector<std::uint8_t> LevelFile(const std::vector<Board>& levels) {
   return bytes;
 }
 
-void Screenshot(HWND window, const wchar_t* name) { SaveBmp(CaptureClient(window), ScreenshotPath(name)); }
+void Screenshot(HWND window, const wchar_t* name) { SaveScreenshot(CaptureClient(window), name); }
+
+void SaveScreenshot(const Pixels& pixels, const wchar_t* name) { SaveBmp(pixels, ScreenshotPath(name)); }
 
 GameSession::GameSession(std::vector<std::uint8_t> level_file) : game_(level_file) {}
 

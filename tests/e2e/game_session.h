@@ -19,6 +19,7 @@ std::vector<std::uint8_t> LevelFile(const std::vector<Board>& levels);
 
 // Saves the window's client area into build/windows/screenshots as name.bmp.
 void Screenshot(HWND window, const wchar_t* name);
+void SaveScreenshot(const Pixels& pixels, const wchar_t* name);
 
 class GameSession {
  public:

@@ -1,0 +1,43 @@
+// A canvas over part of the screen for the explode effect. The effect inverts dotted rectangles
+// on the screen; drawing straight into the screen's device context does not reach the screen
+// everywhere (under Wine the desktop's drawing goes nowhere, and on Windows GDI may hold it back
+// in the thread's batch). The canvas therefore takes a still picture of the area, shows it in a
+// topmost window that takes no input and no activation, and inverts the rectangles on that
+// picture: the player sees exactly what inverting them on the screen would show.
+#pragma once
+
+#include <windows.h>
+
+#include "shell/forms/gdi_handles.h"
+
+namespace verlumo {
+
+class ScreenCanvas {
+ public:
+  // area: screen coordinates. When the canvas cannot be made, drawing does nothing.
+  explicit ScreenCanvas(const RECT& area);
+  ~ScreenCanvas();
+  ScreenCanvas(const ScreenCanvas&) = delete;
+  ScreenCanvas& operator=(const ScreenCanvas&) = delete;
+
+  // Inverts the dotted outline of the rectangle (screen coordinates) and puts it on the screen
+  // at once.
+  void DrawFocusRect(const RECT& rectangle);
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  void Show() const;
+
+  RECT area_;
+  HDC picture_dc_ = nullptr;
+  OwnedBitmap picture_;
+  HGDIOBJ previous_bitmap_ = nullptr;
+  HWND window_ = nullptr;
+};
+
+// Waits for the given time. Unlike Sleep it lets the window system put what was drawn on the
+// screen meanwhile (Wine copies a window's pixels to the display only when its thread waits
+// this way).
+void PauseShowingDrawing(DWORD milliseconds);
+
+}  // namespace verlumo
