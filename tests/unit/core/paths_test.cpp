@@ -21,6 +21,7 @@ TEST(Paths, OnlyTheLastComponentCarriesTheNameAndItsExtension) {
            Case{"C:\\a.b/c", "C:\\a.b/", "c", "C:\\a.b/c.vlm"},
            Case{"mine.vlm", "", "mine.vlm", "mine.vlm"},
            Case{"mine", "", "mine", "mine.vlm"},
+           Case{"D:\\games\\.txt", "D:\\games\\", ".txt", "D:\\games\\.vlm"},
        }) {
     EXPECT_EQ(FolderOf(c.path), c.folder) << c.path;
     EXPECT_EQ(FileNameOf(c.path), c.name) << c.path;

@@ -172,7 +172,14 @@ TEST(AssetRecord, ReadsEveryOptionalFieldAndThePixelFormat) {
   EXPECT_EQ(parsed.record.data, (Bytes{'B', 'M'}));
 
   const Bytes no_data{0x00};
-  EXPECT_TRUE(ParseAssetRecord(no_data.data(), no_data.size()).record.data.empty());
+  const ParsedAsset empty = ParseAssetRecord(no_data.data(), no_data.size());
+  EXPECT_EQ(empty.error, "");
+  EXPECT_TRUE(empty.record.data.empty());
+
+  for (auto [flags, format] : {std::pair{0x10, 1}, {0x20, 2}, {0x40, 3}, {0x80, 4}, {0xF0, 1}}) {
+    const Bytes bare{static_cast<std::uint8_t>(flags)};
+    EXPECT_EQ(ParseAssetRecord(bare.data(), bare.size()).record.pixel_format, format) << flags;
+  }
 }
 
 TEST(AssetRecord, CompressedDataIsTheConcatenationOfItsChunks) {

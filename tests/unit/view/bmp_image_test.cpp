@@ -106,10 +106,10 @@ TEST(BmpImage, DecodesPalettedPixelsOfEightAndFourBits) {
   ASSERT_EQ(eight.error, "");
   EXPECT_EQ(eight.pixels, (std::vector<std::uint32_t>{0xFFFF00, 0, 0xFFFF00}));
 
-  const DecodedBmp four = DecodeBmp(MakeBmp(3, 1, 4, palette, {0x10, 0x30, 0, 0}));
+  const DecodedBmp four = DecodeBmp(MakeBmp(4, 1, 4, palette, {0x10, 0x32, 0, 0}));
   ASSERT_EQ(four.error, "");
-  EXPECT_EQ(four.pixels, (std::vector<std::uint32_t>{0xFFFF00, 0, 0}))
-      << "index 3 lies beyond the two-colour palette and shows black";
+  EXPECT_EQ(four.pixels, (std::vector<std::uint32_t>{0xFFFF00, 0, 0, 0}))
+      << "indices 3 and 2 lie beyond the two-colour palette and show black";
 }
 
 TEST(BmpImage, RefusesImagesWhosePartsLieOutsideTheData) {
