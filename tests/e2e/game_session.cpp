@@ -70,6 +70,8 @@ ScreenBoard GameSession::ReadScreenBoard(const Board& level) {
 }
 
 void GameSession::ClickCell(int column, int row) {
+  ++clicks_;
+  last_click_at_ = GetTickCount();
   Click(main_, 22 + column * 48 + 24, kToolbarHeight + 20 + row * 48 + 24);
 }
 

@@ -38,6 +38,9 @@ class GameSession {
   // The board as the screen shows it, read among the codes of the level.
   ScreenBoard ReadScreenBoard(const Board& level);
   void ClickCell(int column, int row);
+  // How many cells have been clicked in this session, and the tick count of the last click.
+  int clicks() const { return clicks_; }
+  DWORD last_click_at() const { return last_click_at_; }
   // Carries the selected tile around until the board matches the level record; returns the
   // Solved dialog, or null.
   HWND Solve(const Board& level);
@@ -45,6 +48,8 @@ class GameSession {
  private:
   GameProcess game_;
   HWND main_ = nullptr;
+  int clicks_ = 0;
+  DWORD last_click_at_ = 0;
   Pixels tile_sheet_;
 };
 
