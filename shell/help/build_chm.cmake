@@ -3,10 +3,11 @@
 # nothing else, context numbers 1 (German) and 2 (English) lead to the two rules pages, and no
 # folder of the build machine shows anywhere. Run as a script:
 #   cmake -DSOURCE_DIR=<assets/help> -DSTAGE_DIR=<scratch folder> -DOUTPUT=<vlmo.chm>
-#         -DCHMCMD=<chmcmd> -DCHMLS=<chmls> -P build_chm.cmake
+#         -DCHMCMD=<chmcmd> -DCHMLS=<chmls> [-DPICTURE_DIR=<drawn pictures>] -P build_chm.cmake
 #
 # Every file of assets/help goes in: the pages and the style sheet the project lists, the
-# contents (.hhc) and index (.hhk), and any picture (.png, .gif, .jpg) dropped into the folder.
+# contents (.hhc) and index (.hhk), and any picture (.png, .gif, .jpg) dropped into the folder;
+# and so does every PNG picture in PICTURE_DIR, where the build draws the pictures of the rules.
 #
 # chmcmd 3.2.2 (Debian's fp-utils) stores each context's topic as the absolute path of the
 # project folder followed by the page name. So it runs with the project folder as its root
@@ -37,11 +38,21 @@ file(CREATE_LINK usr/lib64 "${STAGE_DIR}/lib64" SYMBOLIC)
 file(GLOB shipped RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/*.htm" "${SOURCE_DIR}/*.css"
      "${SOURCE_DIR}/*.hhc" "${SOURCE_DIR}/*.hhk" "${SOURCE_DIR}/*.png" "${SOURCE_DIR}/*.gif"
      "${SOURCE_DIR}/*.jpg")
+set(drawn "")
+if(PICTURE_DIR)
+  file(GLOB drawn RELATIVE "${PICTURE_DIR}" "${PICTURE_DIR}/*.png")
+endif()
+list(APPEND shipped ${drawn})
+list(REMOVE_DUPLICATES shipped)
 list(SORT shipped)
 file(READ "${SOURCE_DIR}/vlmo.hhp" project)
 set(pictures "")
 foreach(name IN LISTS shipped)
-  file(COPY "${SOURCE_DIR}/${name}" DESTINATION "${STAGE_DIR}")
+  if(name IN_LIST drawn)
+    file(COPY "${PICTURE_DIR}/${name}" DESTINATION "${STAGE_DIR}")
+  else()
+    file(COPY "${SOURCE_DIR}/${name}" DESTINATION "${STAGE_DIR}")
+  endif()
   if(name MATCHES "\\.(png|gif|jpg)$" AND NOT project MATCHES "\n${name}\n")
     string(APPEND pictures "${name}\n")
   endif()

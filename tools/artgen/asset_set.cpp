@@ -110,4 +110,11 @@ void WriteAssets(const std::string& folder, const std::vector<Asset>& assets) {
   }
 }
 
+const Asset* FindAsset(const std::vector<Asset>& assets, const std::string& file_name) {
+  for (const Asset& asset : assets) {
+    if (asset.file_name == file_name) return &asset;
+  }
+  return nullptr;
+}
+
 }  // namespace artgen

@@ -20,6 +20,9 @@ struct Asset {
 
 std::vector<Asset> MakeAssets();
 
+// The asset of that file name, or null.
+const Asset* FindAsset(const std::vector<Asset>& assets, const std::string& file_name);
+
 // Writes every asset into the folder (which must exist); throws naming the file that failed.
 void WriteAssets(const std::string& folder, const std::vector<Asset>& assets);
 

@@ -10,6 +10,7 @@
 #include "tools/artgen/image_ops.h"
 #include "tools/artgen/noise.h"
 #include "tools/artgen/tiles/tile_sheet.h"
+#include "tools/artgen/toolbar_mock.h"
 
 namespace artgen {
 
@@ -17,13 +18,6 @@ namespace {
 
 constexpr int kSheetWidth = 2200;
 constexpr int kTile = 48;
-
-const Asset* Find(const std::vector<Asset>& assets, const std::string& name) {
-  for (const Asset& asset : assets) {
-    if (asset.file_name == name) return &asset;
-  }
-  return nullptr;
-}
 
 Image Tile(const Image& tiles, int code) {
   return Cropped(tiles, (code % 20) * kTile, (code / 20) * kTile, kTile, kTile);
@@ -68,21 +62,6 @@ Image MockBoard(const Image& frame, const Image& tiles) {
   return board;
 }
 
-// The level counter as the toolbar shows it: three digit cells at x 0, 13 and 26 (leading
-// zeros blank) and the face at 42, on the black of the level display.
-Image LevelCounter(const Image& glyphs, int level, bool solved) {
-  Image counter(57, 20, Rgb{0, 0, 0});
-  const int digits[3] = {level / 100 % 10, level / 10 % 10, level % 10};
-  bool leading = true;
-  for (int i = 0; i < 3; ++i) {
-    if (digits[i] != 0) leading = false;
-    const int x = (digits[i] == 0 && leading && i < 2) ? 110 : 11 * digits[i];
-    Paste(counter, Cropped(glyphs, x, 0, 11, 20), 13 * i, 0);
-  }
-  Paste(counter, Cropped(glyphs, solved ? 122 : 135, 0, 13, 20), 42, 0);
-  return counter;
-}
-
 // A sound's waveform: one column per stretch of samples, from its lowest to its highest value.
 Image Waveform(const Bytes& wav) {
   constexpr size_t kHeader = 44;
@@ -100,52 +79,6 @@ Image Waveform(const Bytes& wav) {
       picture.at(x, (255 - v) * (height - 1) / 255) = Rgb{120, 220, 140};
   }
   return picture;
-}
-
-// A picture from a glyph file on the button face: the first image of a two-state glyph,
-// centred on a button of the given size.
-void PutButton(Image& panel, const Asset* asset, int x, int y, int w, int h, bool two_states) {
-  if (asset == nullptr) return;
-  const Image& glyph = asset->preview;
-  const int glyph_width = two_states ? glyph.width / 2 : glyph.width;
-  Paste(panel, Cropped(glyph, 0, 0, glyph_width, glyph.height), x + (w - glyph_width) / 2,
-        y + (h - glyph.height) / 2);
-}
-
-// The toolbar as the main window lays it out, with the level counter showing level 12.
-Image ToolbarMock(const std::vector<Asset>& assets) {
-  const Rgb face{212, 208, 200};
-  Image panel(520, 33, face);
-  for (int x = 0; x < 520; ++x) {
-    panel.at(x, 0) = Rgb{255, 255, 255};
-    panel.at(x, 32) = Rgb{128, 128, 128};
-  }
-  for (int y = 0; y < 33; ++y) {
-    panel.at(0, y) = Rgb{255, 255, 255};
-    panel.at(519, y) = Rgb{128, 128, 128};
-  }
-  struct Button {
-    const char* file;
-    int x, y, w, h;
-    bool two_states;
-  };
-  const Button buttons[] = {
-      {"btn_newgame.bmp", 4, 4, 25, 25, false},  {"btn_restart.bmp", 32, 4, 25, 25, true},
-      {"btn_load.bmp", 60, 4, 25, 25, true},     {"btn_save.bmp", 88, 4, 25, 25, true},
-      {"btn_sound.bmp", 116, 4, 25, 25, true},   {"btn_exit.bmp", 144, 4, 25, 25, false},
-      {"btn_prev.bmp", 280, 7, 16, 20, true},    {"btn_next.bmp", 381, 7, 16, 20, true},
-      {"btn_tongue.bmp", 400, 4, 25, 25, false}, {"btn_rules.bmp", 429, 4, 25, 25, false},
-      {"btn_info.bmp", 457, 4, 25, 25, false},   {"btn_zorbel.bmp", 485, 4, 30, 25, false},
-  };
-  for (const Button& b : buttons)
-    PutButton(panel, Find(assets, b.file), b.x, b.y, b.w, b.h, b.two_states);
-  for (int y = 8; y < 27; ++y) {
-    for (int x = 297; x < 381; ++x) panel.at(x, y) = (x + y) % 2 == 0 ? Rgb{236, 234, 230} : face;
-  }
-  if (const Asset* glyphs = Find(assets, "glyphs.bmp")) {
-    Paste(panel, LevelCounter(glyphs->preview, 12, false), 212, 7);
-  }
-  return panel;
 }
 
 void AddTiles(ContactSheet& sheet, const Image& tiles) {
@@ -177,14 +110,14 @@ void AddBoardArea(ContactSheet& sheet, const Image& frame, const Image* tiles) {
 
 Image ReviewSheet(const std::vector<Asset>& assets) {
   ContactSheet sheet(kSheetWidth);
-  const Asset* tiles = Find(assets, "tiles.bmp");
-  const Asset* frame = Find(assets, "frame.bmp");
+  const Asset* tiles = FindAsset(assets, "tiles.bmp");
+  const Asset* frame = FindAsset(assets, "frame.bmp");
   if (tiles != nullptr) {
     AddTiles(sheet, tiles->preview);
     AddScenes(sheet, tiles->preview);
   }
   if (frame != nullptr) AddBoardArea(sheet, frame->preview, tiles ? &tiles->preview : nullptr);
-  if (const Asset* glyphs = Find(assets, "glyphs.bmp")) {
+  if (const Asset* glyphs = FindAsset(assets, "glyphs.bmp")) {
     sheet.Section("Level counter (glyphs.bmp)");
     sheet.Add("glyphs.bmp", glyphs->preview, glyphs->preview_scale);
     sheet.Add("level 7, unsolved", LevelCounter(glyphs->preview, 7, false), 5);
