@@ -1,4 +1,4 @@
-// Showing the common file dialogs.
+// Showing the common file dialogs. comdlg32 is loaded when the first dialog is asked for.
 #include "shell/file_dialogs.h"
 
 #include <commdlg.h>
@@ -6,10 +6,13 @@
 #include <algorithm>
 #include <vector>
 
+#include "view/win32/lazy_library.h"
 #include "view/win32/utf16.h"
 
 namespace verlumo {
 namespace {
+
+using FileDialogFunction = BOOL(WINAPI*)(OPENFILENAMEW*);
 
 constexpr wchar_t kFilter[] = L"Verlumo-Dateien\0*.vlm\0";
 constexpr wchar_t kDefaultExtension[] = L"vlm";
@@ -36,13 +39,26 @@ std::vector<wchar_t> NameBuffer(const std::wstring& name) {
 
 }  // namespace
 
+GameFileDialogs::GameFileDialogs(HWND owner, ErrorReporter report_error)
+    : GameFileDialogs(owner, std::move(report_error), CommonDialogsLibrary()) {}
+
+// A dialog that cannot be shown reports why and counts as cancelled: nothing is loaded or saved.
+bool GameFileDialogs::Run(const char* entry_name, OPENFILENAMEW& dialog) {
+  const auto show = library_.Entry<FileDialogFunction>(entry_name);
+  if (show == nullptr) {
+    report_error_(library_.error());
+    return false;
+  }
+  return show(&dialog) != FALSE;
+}
+
 std::optional<std::string> GameFileDialogs::ChooseSaveFile(const std::string& folder,
                                                            const std::optional<std::string>& file_name) {
   if (file_name) save_file_name_ = Utf8ToWide(*file_name);
   std::vector<wchar_t> name = NameBuffer(save_file_name_);
   const std::wstring initial_folder = Utf8ToWide(folder);
   OPENFILENAMEW dialog = Setup(owner_, name, initial_folder);
-  if (!GetSaveFileNameW(&dialog)) return std::nullopt;
+  if (!Run("GetSaveFileNameW", dialog)) return std::nullopt;
   save_file_name_ = name.data();
   return WideToUtf8(save_file_name_);
 }
@@ -53,7 +69,7 @@ std::optional<std::string> GameFileDialogs::ChooseOpenFile(const std::string& st
   std::vector<wchar_t> name = NameBuffer(L"");
   const std::wstring initial_folder = Utf8ToWide(start_path);
   OPENFILENAMEW dialog = Setup(owner_, name, initial_folder);
-  if (!GetOpenFileNameW(&dialog)) return std::nullopt;
+  if (!Run("GetOpenFileNameW", dialog)) return std::nullopt;
   return WideToUtf8(std::wstring(name.data()));
 }
 

@@ -1,12 +1,11 @@
 // The main window's messages and toolbar commands, and its language-dependent texts.
 #include "shell/main_form.h"
 
-#include <shellapi.h>
-
 #include <algorithm>
 
 #include "core/texts.h"
 #include "shell/dialogs/game_dialogs.h"
+#include "shell/dialogs/hyperlink_label.h"
 #include "shell/help/application_help.h"
 #include "view/win32/utf16.h"
 #include "verlumo_version.h"
@@ -135,8 +134,7 @@ void TMainForm::InfoBtnClick() { dialogs_->ShowInfo(); }
 
 void TMainForm::ZorbelBtnClick() {
   if (!maker_link_enabled_) return;
-  const auto result = reinterpret_cast<INT_PTR>(
-      ShellExecuteW(handle(), nullptr, kMakerHomePage, nullptr, nullptr, SW_SHOWNORMAL));
+  const INT_PTR result = ShellOpen(handle(), kMakerHomePage);
   // When the shell cannot open the page the link is switched off for the rest of the run.
   if (result <= 32) maker_link_enabled_ = false;
 }

@@ -55,7 +55,11 @@ bool TMainForm::CreateControls() {
   }
   box_surface_ = std::make_unique<GdiWindowSurface>(box_.handle(), kClientWidth, kBoardAreaHeight);
   level_counter_surface_ = std::make_unique<GdiWindowSurface>(toolbar_.level_counter(), 57, 20);
-  file_dialogs_ = std::make_unique<GameFileDialogs>(handle());
+  file_dialogs_ = std::make_unique<GameFileDialogs>(handle(), [this](const std::string& reason) {
+    ShowErrorMessage(Bilingual(game_.state.language, "Der Dateidialog kann nicht geöffnet werden: ",
+                               "The file dialog cannot be opened: ") +
+                     reason);
+  });
   return true;
 }
 

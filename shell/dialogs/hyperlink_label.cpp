@@ -5,6 +5,7 @@
 
 #include "shell/forms/gdi_handles.h"
 #include "shell/forms/window_class.h"
+#include "view/win32/lazy_library.h"
 
 namespace verlumo {
 namespace {
@@ -41,7 +42,15 @@ std::wstring LinkTarget(const std::wstring& caption, const std::wstring& target_
 }
 
 INT_PTR ShellOpen(HWND owner, const std::wstring& target) {
-  return reinterpret_cast<INT_PTR>(ShellExecuteW(owner, nullptr, target.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+  return ShellOpenWith(ShellLibrary(), owner, target);
+}
+
+INT_PTR ShellOpenWith(LazyLibrary& shell, HWND owner, const std::wstring& target) {
+  using ShellExecuteFunction = HINSTANCE(WINAPI*)(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT);
+  const auto execute = shell.Entry<ShellExecuteFunction>("ShellExecuteW");
+  // Without the shell nothing can be opened: the answer is the shell's own for a missing library.
+  if (execute == nullptr) return SE_ERR_DLLNOTFOUND;
+  return reinterpret_cast<INT_PTR>(execute(owner, nullptr, target.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
 }
 
 HyperlinkLabel::~HyperlinkLabel() {

@@ -13,6 +13,8 @@
 
 namespace verlumo {
 
+class LazyLibrary;
+
 // What a click opens: the target text, trimmed, when it is not blank; otherwise the caption,
 // with "mailto:" before it when it is an e-mail address (contains "@").
 std::wstring LinkTarget(const std::wstring& caption, const std::wstring& target_text);
@@ -21,7 +23,10 @@ std::wstring LinkTarget(const std::wstring& caption, const std::wstring& target_
 // opened. The game uses ShellOpen; tests put in their own.
 using ShellOpener = std::function<INT_PTR(HWND owner, const std::wstring& target)>;
 // The shell's default action for the target, without verb or parameters, in a normal window.
+// The shell library is loaded with the first link opened; when it cannot be loaded the answer
+// is SE_ERR_DLLNOTFOUND, an error like any other the shell gives.
 INT_PTR ShellOpen(HWND owner, const std::wstring& target);
+INT_PTR ShellOpenWith(LazyLibrary& shell, HWND owner, const std::wstring& target);
 
 class HyperlinkLabel {
  public:

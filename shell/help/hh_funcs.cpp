@@ -1,11 +1,10 @@
 // The hook layer: detecting HTML Help, the help hook, and the one HTML Help call it makes.
 #include "shell/help/hh_funcs.h"
 
-#include <shellapi.h>
-
 #include <optional>
 #include <vector>
 
+#include "shell/help/command_line.h"
 #include "shell/help/help_texts.h"
 #include "shell/help/help_trace.h"
 #include "shell/help/hh.h"
@@ -26,18 +25,6 @@ std::wstring FolderOf(const std::wstring& path) {
   return separator == std::wstring::npos ? std::wstring() : path.substr(0, separator + 1);
 }
 
-// The arguments after the program's own name.
-std::vector<std::wstring> ArgumentsOf(const std::wstring& command_line) {
-  std::vector<std::wstring> arguments;
-  if (command_line.empty()) return arguments;
-  int count = 0;
-  LPWSTR* split = CommandLineToArgvW(command_line.c_str(), &count);
-  if (split == nullptr) return arguments;
-  for (int i = 1; i < count; ++i) arguments.emplace_back(split[i]);
-  LocalFree(split);
-  return arguments;
-}
-
 std::string HtmlHelpDescription() {
   const std::string file = WideToUtf8(control_file);
   if (control_version) return file + ", version " + VersionText(*control_version);
@@ -56,7 +43,7 @@ PopupPosition PopupPositionFrom(std::int32_t data) {
 void StartHelpLayer(const std::wstring& program_file, const std::wstring& command_line) {
   const std::wstring program_directory = FolderOf(program_file);
   DetectHtmlHelp();
-  const bool on = TraceRequested(program_directory, ArgumentsOf(command_line));
+  const bool on = TraceRequested(program_directory, CommandLineArguments(command_line));
   const std::wstring trace_file = PrepareTraceFile(program_directory);
   StartTrace(trace_file, on, {program_file, command_line, HtmlHelpDescription()});
 }

@@ -1,22 +1,42 @@
-// winmm's simple wave playing.
+// winmm's simple wave playing. winmm is loaded with the first sound, not at start; a system
+// without it is treated like one without a sound device: the game plays nothing.
 #include "view/win32/winmm_output.h"
 
 #include <windows.h>
 #include <mmsystem.h>
 
+#include "view/win32/lazy_library.h"
 #include "view/win32/utf16.h"
 
 namespace verlumo {
+namespace {
 
-unsigned WinmmOutput::DeviceCount() { return waveOutGetNumDevs(); }
+using WaveOutGetNumDevsFunction = UINT(WINAPI*)();
+using SndPlaySoundAFunction = BOOL(WINAPI*)(LPCSTR, UINT);
 
-bool WinmmOutput::PlayImage(const std::uint8_t* image) {
-  // Asynchronous, no default sound in place of one the system cannot play, and the argument is
-  // a wave image in memory.
-  return sndPlaySoundA(reinterpret_cast<LPCSTR>(image), SND_ASYNC | SND_NODEFAULT | SND_MEMORY) != FALSE;
+}  // namespace
+
+WinmmOutput::WinmmOutput() : WinmmOutput(MultimediaLibrary()) {}
+
+unsigned WinmmOutput::DeviceCount() {
+  const auto count = library_.Entry<WaveOutGetNumDevsFunction>("waveOutGetNumDevs");
+  return count != nullptr ? count() : 0;
 }
 
-void WinmmOutput::Stop(bool memory_flag) { sndPlaySoundA(nullptr, memory_flag ? SND_MEMORY : 0); }
+bool WinmmOutput::PlayImage(const std::uint8_t* image) {
+  const auto play = library_.Entry<SndPlaySoundAFunction>("sndPlaySoundA");
+  if (play == nullptr) return false;
+  // Asynchronous, no default sound in place of one the system cannot play, and the argument is
+  // a wave image in memory.
+  return play(reinterpret_cast<LPCSTR>(image), SND_ASYNC | SND_NODEFAULT | SND_MEMORY) != FALSE;
+}
+
+void WinmmOutput::Stop(bool memory_flag) {
+  // Nothing can be playing before the library is loaded; stopping must not load it.
+  if (!library_.loaded()) return;
+  const auto play = library_.Entry<SndPlaySoundAFunction>("sndPlaySoundA");
+  if (play != nullptr) play(nullptr, memory_flag ? SND_MEMORY : 0);
+}
 
 std::uint32_t WinmmOutput::LastError() { return GetLastError(); }
 
