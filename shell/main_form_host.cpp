@@ -14,6 +14,9 @@ void TMainForm::boxPaint() {
     SetLevelSelector(game_.state.current_level);
     first_show_ = false;
   }
+  // One device context per window for the whole repaint.
+  GdiWindowSurface::Batch box_batch(*box_surface_);
+  GdiWindowSurface::Batch counter_batch(*level_counter_surface_);
   view_->PaintBoardArea();
 }
 
@@ -24,7 +27,9 @@ void TMainForm::PlaySound(int sound) { sounds_->PlaySound(sound); }
 void TMainForm::UpdateCaption() { view_->UpdateCaption(); }
 
 void TMainForm::levelboxPaint() {
-  if (view_) view_->levelboxPaint();
+  if (!view_) return;
+  GdiWindowSurface::Batch batch(*level_counter_surface_);
+  view_->levelboxPaint();
 }
 
 void TMainForm::DrawProgressGauge() { view_->DrawProgressGauge(); }

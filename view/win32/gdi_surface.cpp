@@ -82,13 +82,26 @@ void GdiBitmapSurface::Copy(int x, int y, int width, int height, const Surface& 
          source_y, RasterOperation(op));
 }
 
+GdiWindowSurface::Batch::Batch(GdiWindowSurface& surface) : surface_(surface) {
+  if (surface_.batch_dc_ != nullptr) return;
+  // Without a context the copies fall back to taking their own.
+  surface_.batch_dc_ = GetDC(surface_.window_);
+  took_dc_ = surface_.batch_dc_ != nullptr;
+}
+
+GdiWindowSurface::Batch::~Batch() {
+  if (!took_dc_) return;
+  ReleaseDC(surface_.window_, surface_.batch_dc_);
+  surface_.batch_dc_ = nullptr;
+}
+
 void GdiWindowSurface::Copy(int x, int y, int width, int height, const Surface& source,
                             int source_x, int source_y, RasterOp op) {
-  HDC dc = GetDC(window_);
+  HDC dc = batch_dc_ != nullptr ? batch_dc_ : GetDC(window_);
   if (dc == nullptr) return;  // a failed copy leaves the window as it was until the next repaint
   BitBlt(dc, x, y, width, height, static_cast<const GdiBitmapSurface&>(source).dc(), source_x,
          source_y, RasterOperation(op));
-  ReleaseDC(window_, dc);
+  if (dc != batch_dc_) ReleaseDC(window_, dc);
 }
 
 }  // namespace verlumo

@@ -49,6 +49,21 @@ class GdiBitmapSurface final : public Surface {
 // context, whether or not the window system has asked for a repaint.
 class GdiWindowSurface final : public Surface {
  public:
+  // While a batch lives, every copy goes through the one device context it took: a repaint of
+  // the board is some seventy copies, and taking and giving back a context for each costs more
+  // than the copies themselves. The window shows each copy as before.
+  class Batch {
+   public:
+    explicit Batch(GdiWindowSurface& surface);
+    ~Batch();
+    Batch(const Batch&) = delete;
+    Batch& operator=(const Batch&) = delete;
+
+   private:
+    GdiWindowSurface& surface_;
+    bool took_dc_ = false;  // an inner batch leaves the outer one's context alone
+  };
+
   GdiWindowSurface(HWND window, int width, int height) : window_(window), width_(width), height_(height) {}
 
   int width() const override { return width_; }
@@ -60,6 +75,7 @@ class GdiWindowSurface final : public Surface {
   HWND window_;
   int width_;
   int height_;
+  HDC batch_dc_ = nullptr;
 };
 
 DWORD RasterOperation(RasterOp op);

@@ -118,6 +118,42 @@ TEST(GdiSurface, DrawsTheSamePixelsAsTheMemorySurface) {
   EXPECT_EQ(ReadBack(gdi_cell), memory_cell.pixels());
 }
 
+// A bitmap of one colour.
+void Fill(GdiBitmapSurface& surface, COLORREF colour) {
+  HBRUSH brush = CreateSolidBrush(colour);
+  const RECT all{0, 0, surface.width(), surface.height()};
+  FillRect(surface.dc(), &all, brush);
+  DeleteObject(brush);
+}
+
+TEST(GdiSurface, CopiesToAWindowReachItInsideNestedBatchesAndAfterThem) {
+  HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 64, 16, nullptr,
+                                nullptr, GetModuleHandleW(nullptr), nullptr);
+  ASSERT_NE(window, nullptr);
+  GdiBitmapSurface red(16, 16), green(16, 16), blue(16, 16);
+  Fill(red, RGB(255, 0, 0));
+  Fill(green, RGB(0, 255, 0));
+  Fill(blue, RGB(0, 0, 255));
+  GdiWindowSurface surface(window, 64, 16);
+  {
+    GdiWindowSurface::Batch outer(surface);
+    {
+      GdiWindowSurface::Batch inner(surface);
+      surface.Copy(0, 0, 16, 16, red, 0, 0, RasterOp::kCopy);
+    }
+    // The inner batch has ended; the outer one's context must still be there.
+    surface.Copy(16, 0, 16, 16, green, 0, 0, RasterOp::kCopy);
+  }
+  surface.Copy(32, 0, 16, 16, blue, 0, 0, RasterOp::kCopy);
+
+  HDC dc = GetDC(window);
+  EXPECT_EQ(GetPixel(dc, 8, 8), RGB(255, 0, 0));
+  EXPECT_EQ(GetPixel(dc, 24, 8), RGB(0, 255, 0));
+  EXPECT_EQ(GetPixel(dc, 40, 8), RGB(0, 0, 255));
+  ReleaseDC(window, dc);
+  DestroyWindow(window);
+}
+
 TEST(GdiSurface, RefusesABrokenImageWithoutCreatingABitmap) {
   const GdiBitmapSurface broken(Bytes{'B', 'M', 1, 2, 3});
   EXPECT_FALSE(broken.valid());
