@@ -2,24 +2,9 @@
 // counts every allocation made through operator new.
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
+#include "tests/unit/view/counting_allocator.h"
 #include "tests/unit/view/synthetic_sheets.h"
 #include "view/board_view.h"
-
-namespace {
-std::atomic<long> allocations{0};
-}
-
-void* operator new(std::size_t size) {
-  ++allocations;
-  if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace verlumo {
 namespace {
@@ -41,11 +26,11 @@ TEST(TimerTick, AllocatesNothing) {
   SilentHost host;
   BoardView view(state, {tiles, frame, glyphs}, box, levelbox, cell_buffer, host);
 
-  const long before = allocations;
+  const long before = AllocationCount();
   for (int tick = 0; tick < 16; ++tick) view.TimerTimer();
   state.solved_state = true;
   view.TimerTimer();
-  EXPECT_EQ(allocations - before, 0);
+  EXPECT_EQ(AllocationCount() - before, 0);
 }
 
 }  // namespace
