@@ -1,9 +1,9 @@
 // Window placement arithmetic.
 #include "shell/placement.h"
 
-#include <climits>
-#include <stdexcept>
 #include <vector>
+
+#include "shell/stored_number.h"
 
 namespace verlumo {
 
@@ -15,16 +15,14 @@ Position PlaceOverMainWindow(const WindowBox& main, int main_client_height, int 
 
 namespace {
 
-std::optional<int> ParseInteger(const std::string& text) {
-  if (text.empty()) return std::nullopt;
-  std::size_t used = 0;
-  try {
-    const long value = std::stol(text, &used);
-    if (used != text.size() || value < INT_MIN || value > INT_MAX) return std::nullopt;
-    return static_cast<int>(value);
-  } catch (const std::exception&) {
-    return std::nullopt;
-  }
+// A window edge further out than this lies on no desktop: such a value is malformed, and
+// sums of it with window sizes stay far inside int.
+constexpr int kFarthestEdge = 1 << 30;
+
+std::optional<int> ParseEdge(const std::string& text) {
+  const std::optional<int> edge = ParseStoredNumber(text);
+  if (!edge || *edge < -kFarthestEdge || *edge > kFarthestEdge) return std::nullopt;
+  return edge;
 }
 
 // numerator / denominator (denominator > 0) rounded to the nearest integer, halves to the even
@@ -52,21 +50,24 @@ std::optional<Position> ParseStoredPosition(const std::string& stored) {
     start = comma + 1;
   }
   if (items.size() != 7 || items[0] != "200") return std::nullopt;
-  const std::optional<int> left = ParseInteger(items[3]);
-  const std::optional<int> top = ParseInteger(items[4]);
+  const std::optional<int> left = ParseEdge(items[3]);
+  const std::optional<int> top = ParseEdge(items[4]);
   if (!left || !top) return std::nullopt;
   return Position{*left, *top};
 }
 
 Rect KeepOnDesktop(Position stored, int width, int height, const Rect& desktop) {
-  Rect rect{stored.left, stored.top, stored.left + width, stored.top + height};
-  const int desktop_width = desktop.right - desktop.left;
-  const int desktop_height = desktop.bottom - desktop.top;
-  if (rect.right > desktop_width) rect = {desktop_width - width, rect.top, desktop_width, rect.bottom};
-  if (rect.bottom > desktop_height) rect = {rect.left, desktop_height - height, rect.right, desktop_height};
-  if (rect.left < desktop.left) rect = {desktop.left, rect.top, desktop.left + width, rect.bottom};
-  if (rect.top < desktop.top) rect = {rect.left, desktop.top, rect.right, desktop.top + height};
-  return rect;
+  // In 64 bits: a position handed in from elsewhere plus the window's size may not fit an int.
+  using Wide = long long;
+  Wide left = stored.left, top = stored.top;
+  const Wide desktop_width = Wide{desktop.right} - desktop.left;
+  const Wide desktop_height = Wide{desktop.bottom} - desktop.top;
+  if (left + width > desktop_width) left = desktop_width - width;
+  if (top + height > desktop_height) top = desktop_height - height;
+  if (left < desktop.left) left = desktop.left;
+  if (top < desktop.top) top = desktop.top;
+  return {static_cast<int>(left), static_cast<int>(top), static_cast<int>(left + width),
+          static_cast<int>(top + height)};
 }
 
 Position CentreOnScreen(int screen_width, int screen_height, int width, int height) {
@@ -83,9 +84,10 @@ Rect ExplodeRectangle(int step, int pointer_x, int pointer_y, const Rect& window
   auto part = [step](long long distance) {
     return DivideRoundingHalfEven(static_cast<long long>(step) * distance, kExplodeSteps);
   };
-  const int left = pointer_x + part(window.left - pointer_x);
-  const int top = pointer_y + part(window.top - pointer_y);
-  return {left, top, left + part(window.right - window.left), top + part(window.bottom - window.top)};
+  using Wide = long long;
+  const int left = pointer_x + part(Wide{window.left} - pointer_x);
+  const int top = pointer_y + part(Wide{window.top} - pointer_y);
+  return {left, top, left + part(Wide{window.right} - window.left), top + part(Wide{window.bottom} - window.top)};
 }
 
 }  // namespace verlumo

@@ -28,8 +28,8 @@ struct Rect {
 };
 
 // The main window's stored position: seven comma-separated numbers beginning with 200, of which
-// the fourth and fifth are the left and top edge. Anything else gives nothing, and the window is
-// centred instead.
+// the fourth and fifth are the left and top edge, stored numbers (no blank, no plus sign) within
+// 2^30 of 0. Anything else gives nothing, and the window is centred instead.
 std::optional<Position> ParseStoredPosition(const std::string& stored);
 
 // The stored position's rectangle for a window of the given outer size, moved back onto the

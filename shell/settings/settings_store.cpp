@@ -3,10 +3,8 @@
 #include "shell/settings/settings_store.h"
 
 #include <algorithm>
-#include <charconv>
 #include <climits>
 #include <optional>
-#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -24,61 +22,28 @@ constexpr int kReadAttempts = 4;
 // An expandable text is a text too; it is taken as stored, without expanding.
 bool IsText(DWORD type) { return type == REG_SZ || type == REG_EXPAND_SZ; }
 
-// The text value `name` of `key`, or nothing when there is no such value or it is not a text.
-// The size is asked first, since a value may be of any length. Registry data need not end in a
-// NUL, nor even in a whole character, so only whole characters within the size the registry
-// reports are taken, up to the first NUL.
-std::optional<std::wstring> QueryText(HKEY key, const std::wstring& name) {
+// The value `name` of `key` as stored, or nothing when there is no such value. The size is
+// asked first, since a value may be of any length; only the bytes the registry reports are kept.
+std::optional<RegistryData> QueryValue(HKEY key, const std::wstring& name) {
   DWORD type = REG_NONE;
   DWORD size = 0;
   LSTATUS status = RegQueryValueExW(key, name.c_str(), nullptr, &type, nullptr, &size);
   for (int attempt = 0; attempt < kReadAttempts; ++attempt) {
     if (status != ERROR_SUCCESS && status != ERROR_MORE_DATA) return std::nullopt;
-    if (!IsText(type)) return std::nullopt;
-    // One spare character keeps the buffer from being empty: a read into no buffer would only
-    // report the size again.
-    std::vector<wchar_t> buffer(size / sizeof(wchar_t) + 1);
-    const size_t capacity = buffer.size() * sizeof(wchar_t);
-    if (capacity > MAXDWORD) return std::nullopt;
-    size = static_cast<DWORD>(capacity);
-    status = RegQueryValueExW(key, name.c_str(), nullptr, &type,
-                              reinterpret_cast<BYTE*>(buffer.data()), &size);
+    if (!IsText(type)) return RegistryData{false, {}};
+    // One spare byte keeps the buffer from being empty: a read into no buffer would only report
+    // the size again.
+    std::vector<std::uint8_t> buffer(static_cast<size_t>(size) + 1);
+    if (buffer.size() > MAXDWORD) return std::nullopt;
+    size = static_cast<DWORD>(buffer.size());
+    status = RegQueryValueExW(key, name.c_str(), nullptr, &type, buffer.data(), &size);
     if (status == ERROR_SUCCESS) {
-      if (!IsText(type)) return std::nullopt;
-      const std::wstring_view data(buffer.data(),
-                                   std::min<size_t>(size, capacity) / sizeof(wchar_t));
-      return std::wstring(data.substr(0, data.find(L'\0')));
+      buffer.resize(std::min<size_t>(size, buffer.size()));
+      return RegistryData{IsText(type), std::move(buffer)};
     }
     // ERROR_MORE_DATA: the value grew since its size was asked; `size` holds the new size.
   }
   return std::nullopt;
-}
-
-// The stored text of section\key below root\base_key, or nothing when the base key, the section
-// or the value is missing or the value is not a text. Opens read-only and creates nothing.
-std::optional<std::string> ReadText(HKEY root, const std::string& base_key,
-                                    const std::string& section, const std::string& key) {
-  const auto base_name = Widen(base_key);
-  const auto section_name = Widen(section);
-  const auto value_name = Widen(key);
-  if (!base_name || !section_name || !value_name) return std::nullopt;
-
-  RegistryKey base;
-  if (base.Open(root, *base_name, KEY_READ) != ERROR_SUCCESS) return std::nullopt;
-  RegistryKey section_key;
-  if (section_key.Open(base.get(), *section_name, KEY_READ) != ERROR_SUCCESS) return std::nullopt;
-  const auto text = QueryText(section_key.get(), *value_name);
-  if (!text) return std::nullopt;
-  return Narrow(*text);
-}
-
-// Decimal with an optional minus sign, nothing before or after, within the signed 32-bit range.
-std::optional<int> ParseInteger(const std::string& text) {
-  int value = 0;
-  const char* const end = text.data() + text.size();
-  const auto [stop, error] = std::from_chars(text.data(), end, value);
-  if (error != std::errc() || stop != end) return std::nullopt;
-  return value;
 }
 
 }  // namespace
@@ -88,22 +53,18 @@ SettingsStore::SettingsStore() : SettingsStore(HKEY_CURRENT_USER, kSettingsBaseK
 SettingsStore::SettingsStore(HKEY root, std::string base_key)
     : root_(root), base_key_(std::move(base_key)) {}
 
-std::string SettingsStore::ReadString(const std::string& section, const std::string& key,
-                                      const std::string& default_value) const {
-  // An empty stored text is a value like any other and does not give the default.
-  return ReadText(root_, base_key_, section, key).value_or(default_value);
-}
+// Opens read-only and creates nothing.
+std::optional<RegistryData> SettingsStore::Read(const std::string& section, const std::string& key) const {
+  const auto base_name = Widen(base_key_);
+  const auto section_name = Widen(section);
+  const auto value_name = Widen(key);
+  if (!base_name || !section_name || !value_name) return std::nullopt;
 
-int SettingsStore::ReadInteger(const std::string& section, const std::string& key,
-                               int default_value) const {
-  const auto text = ReadText(root_, base_key_, section, key);
-  if (!text) return default_value;
-  return ParseInteger(*text).value_or(default_value);
-}
-
-bool SettingsStore::ReadBool(const std::string& section, const std::string& key,
-                             bool default_value) const {
-  return ReadInteger(section, key, default_value ? 1 : 0) != 0;
+  RegistryKey base;
+  if (base.Open(root_, *base_name, KEY_READ) != ERROR_SUCCESS) return std::nullopt;
+  RegistryKey section_key;
+  if (section_key.Open(base.get(), *section_name, KEY_READ) != ERROR_SUCCESS) return std::nullopt;
+  return QueryValue(section_key.get(), *value_name);
 }
 
 SettingsWriteResult SettingsStore::WriteString(const std::string& section, const std::string& key,

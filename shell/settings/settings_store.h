@@ -9,7 +9,10 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
+
+#include "shell/settings/settings_reader.h"
 
 namespace verlumo {
 
@@ -25,23 +28,25 @@ struct SettingsWriteResult {
   bool ok() const { return status == ERROR_SUCCESS; }
 };
 
-class SettingsStore {
+class SettingsStore : private RegistryReader {
  public:
   // The game's store: HKEY_CURRENT_USER with the game's base key.
   SettingsStore();
   // Any root and base key, for the tests' scratch keys. The root is borrowed and never closed.
   SettingsStore(HKEY root, std::string base_key);
 
-  // A missing base key, section or value gives the default, and so does a value that is not a
-  // registry text: a number or binary value put there by hand is no setting of ours. Reads never
-  // create a key.
+  // The reads of SettingsReader: a missing base key, section or value gives the default, and so
+  // does a value that is not a registry text. Reads never create a key.
   std::string ReadString(const std::string& section, const std::string& key,
-                         const std::string& default_value) const;
-  // Decimal text with an optional minus sign within the signed 32-bit range; anything else, the
-  // empty text included, gives the default.
-  int ReadInteger(const std::string& section, const std::string& key, int default_value) const;
-  // An integer read with the default 1 or 0: true when it is not 0.
-  bool ReadBool(const std::string& section, const std::string& key, bool default_value) const;
+                         const std::string& default_value) const {
+    return SettingsReader(*this).ReadString(section, key, default_value);
+  }
+  int ReadInteger(const std::string& section, const std::string& key, int default_value) const {
+    return SettingsReader(*this).ReadInteger(section, key, default_value);
+  }
+  bool ReadBool(const std::string& section, const std::string& key, bool default_value) const {
+    return SettingsReader(*this).ReadBool(section, key, default_value);
+  }
 
   // Writes create the base key and the section when missing and replace any earlier value of
   // that name, whatever its type, by a REG_SZ.
@@ -55,6 +60,7 @@ class SettingsStore {
   [[nodiscard]] SettingsWriteResult DeleteValue(const std::string& section, const std::string& key);
 
  private:
+  std::optional<RegistryData> Read(const std::string& section, const std::string& key) const override;
   std::string ValuePath(const std::string& section, const std::string& key) const;
 
   HKEY root_;

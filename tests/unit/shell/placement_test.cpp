@@ -39,6 +39,18 @@ TEST(Placement, AStoredWindowIsMovedBackOntoTheDesktopRightAndBottomFirst) {
   EXPECT_EQ(CentreOnScreen(1024, 768, 528, 438), (Position{248, 165}));
 }
 
+TEST(Placement, EdgesFarBeyondAnyDesktopOrWrittenOddlyAreMalformed) {
+  // The window would be placed by adding its size to these: they must centre it instead.
+  for (const char* malformed : {"200,,,2147483647,0,,", "200,0,1,0,-2147483648,1,1", "200,0,1,1073741825,0,1,1",
+                                "200,0,1, 100,5,1,1", "200,0,1,+50,5,1,1", "200,0,1,12abc,5,1,1"}) {
+    EXPECT_FALSE(ParseStoredPosition(malformed).has_value()) << malformed;
+  }
+  EXPECT_EQ(ParseStoredPosition("200,0,1,1073741824,-1073741824,1,1"), (Position{1073741824, -1073741824}));
+  // The farthest edge accepted is still kept on the desktop without overflowing.
+  EXPECT_EQ(KeepOnDesktop({1073741824, -1073741824}, 528, 438, {0, 0, 1920, 1080}), (Rect{1392, 0, 1920, 438}));
+  EXPECT_EQ(KeepOnDesktop({2147483647, 2147483647}, 528, 438, {0, 0, 1920, 1080}), (Rect{1392, 642, 1920, 1080}));
+}
+
 TEST(Placement, TheStoredValueIsSevenNumbersJoinedByCommas) {
   EXPECT_EQ(FormatStoredPosition(0, 1, {248, 165, 776, 603}), "200,0,1,248,165,776,603");
   EXPECT_EQ(ParseStoredPosition(FormatStoredPosition(2, 2, {-5, 7, 523, 445})), (Position{-5, 7}));
