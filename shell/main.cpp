@@ -14,11 +14,11 @@ namespace {
 
 int RunGame() {
   verlumo::TMainForm main_form;
-  if (!main_form.Create()) return 1;
+  if (!main_form.Create()) return verlumo::ReportStartFailure(main_form.creation_failure());
   verlumo::GameDialogs dialogs;
   verlumo::DialogContext context{main_form.handle(), main_form.icon(), main_form.language(),
                                  [&main_form] { main_form.ApplyLanguage(); }};
-  if (!dialogs.CreateAll(context)) return 1;
+  if (!dialogs.CreateAll(context)) return verlumo::ReportStartFailure(dialogs.creation_failure());
   main_form.AttachDialogs(dialogs);
   main_form.Show();
 

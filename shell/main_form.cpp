@@ -47,6 +47,9 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       break;
     }
     case WM_DESTROY:
+      // A window whose creation failed goes without a trace: nothing stored, no end posted, so
+      // that the message saying why can still be shown.
+      if (!created_) break;
       ReportSettingsFailure(form_helper_.Save(handle()));
       FormDestroy();
       PostQuitMessage(0);

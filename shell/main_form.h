@@ -51,17 +51,19 @@ class TMainForm final : public Form, private GameHost, private ViewHost {
 
  private:
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
-  void OnCreate() override;
+  bool OnCreate() override;
   void FormActivate() override;
   void OnPaint(HDC dc) override;
   void OnCommand(int id, HWND control) override;
   void OnClose() override;
 
   // Start-up and shutdown.
-  void FormCreate();
+  // False when the animation timer cannot be started.
+  bool FormCreate();
   bool FormCloseQuery();
   void FormClose();
   void FormDestroy();
+  bool ReadPicturesAndSounds();
   bool CreateControls();
 
   // Commands and events.
@@ -107,6 +109,9 @@ class TMainForm final : public Form, private GameHost, private ViewHost {
   FormHelper form_helper_{ini_};
   GameDialogs* dialogs_ = nullptr;
   bool first_show_ = false;
+  // Set once the creation step has run to its end: only a window that was made whole saves its
+  // placement and posts the end of the program when it goes.
+  bool created_ = false;
 
   OwnedIcon icon_;
   Toolbar toolbar_;

@@ -24,21 +24,22 @@ std::uint32_t ClockSeed() {
 
 }  // namespace
 
-void TMainForm::OnCreate() {
+bool TMainForm::OnCreate() {
   icon_.reset(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_MAINICON),
                                             IMAGE_ICON, 32, 32, 0)));
   SendMessageW(handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
   SendMessageW(handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_.get()));
-  if (!CreateControls()) {
+  if (!ReadPicturesAndSounds()) {
     MessageBoxW(nullptr, L"The game's pictures and sounds cannot be read.", L"Verlumo", MB_OK | MB_ICONERROR);
     ExitProcess(1);
   }
-  FormCreate();
+  if (!CreateControls() || !FormCreate()) return false;
+  created_ = true;
+  return true;
 }
 
-// The toolbar, the board area, and the bitmap and sound lists, which are read before the
-// creation step runs.
-bool TMainForm::CreateControls() {
+// The bitmap and sound lists, which are read before the creation step runs.
+bool TMainForm::ReadPicturesAndSounds() {
   const AssetLists lists = LoadAssetLists();
   if (!lists.error.empty()) return false;
   tile_sheet_ = std::make_unique<GdiBitmapSurface>(lists.bitmaps[0]);
@@ -47,11 +48,15 @@ bool TMainForm::CreateControls() {
   if (!tile_sheet_->valid() || !frame_sheet_->valid() || !glyph_sheet_->valid()) return false;
   sounds_ = std::make_unique<SoundPlayer>(wave_output_, lists.sounds,
                                           [this] { return toolbar_.button(ToolButton::Sound).down(); });
+  return true;
+}
 
-  if (!toolbar_.Create(handle(), [this] { levelboxPaint(); })) return false;
+// The toolbar and the board area.
+bool TMainForm::CreateControls() {
+  if (!toolbar_.Create(handle(), [this] { levelboxPaint(); })) return Refuse(L"the toolbar");
   if (!box_.Create(handle(), RECT{0, Toolbar::kHeight, kClientWidth, Toolbar::kHeight + kBoardAreaHeight},
                    [this] { boxPaint(); }, [this](int x, int y) { boxMouseDown(x, y); })) {
-    return false;
+    return Refuse(L"the board area");
   }
   box_surface_ = std::make_unique<GdiWindowSurface>(box_.handle(), kClientWidth, kBoardAreaHeight);
   level_counter_surface_ = std::make_unique<GdiWindowSurface>(toolbar_.level_counter(), 57, 20);
@@ -63,7 +68,7 @@ bool TMainForm::CreateControls() {
   return true;
 }
 
-void TMainForm::FormCreate() {
+bool TMainForm::FormCreate() {
   first_show_ = true;
   GameState& state = game_.state;
   state.program_directory = FolderOf(WideToUtf8(ProgramFile()));
@@ -102,7 +107,8 @@ void TMainForm::FormCreate() {
   toolbar_.button(ToolButton::Sound).set_down(ini_.ReadBool(kCommon, "sound", true));
   ApplyLanguage();
   view_->set_animation_frame(0);
-  SetTimer(handle(), kAnimationTimer, kAnimationInterval, nullptr);
+  if (SetTimer(handle(), kAnimationTimer, kAnimationInterval, nullptr) == 0) return Refuse(L"the animation timer");
+  return true;
 }
 
 void TMainForm::Show() {

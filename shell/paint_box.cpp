@@ -10,6 +10,8 @@ constexpr wchar_t kClassName[] = L"TPaintBox";
 
 }  // namespace
 
+PaintBox::~PaintBox() { DestroyOwnedWindow(window_); }
+
 bool PaintBox::Create(HWND parent, RECT bounds, PaintHandler on_paint, MouseHandler on_mouse_down) {
   on_paint_ = std::move(on_paint);
   on_mouse_down_ = std::move(on_mouse_down);
@@ -25,6 +27,12 @@ LRESULT CALLBACK PaintBox::WindowProc(HWND window, UINT message, WPARAM wparam, 
   auto* box = WindowOwner<PaintBox>(window, message, lparam);
   if (box == nullptr) return DefWindowProcW(window, message, wparam, lparam);
   switch (message) {
+    case WM_NCCREATE:
+      box->window_ = window;
+      break;
+    case WM_NCDESTROY:
+      ForgetDestroyedWindow(window, box->window_);
+      break;
     case WM_ERASEBKGND:
       return 1;  // the paint handler covers every pixel
     case WM_PAINT: {

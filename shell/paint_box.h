@@ -13,6 +13,11 @@ class PaintBox {
   using PaintHandler = std::function<void()>;
   using MouseHandler = std::function<void(int x, int y)>;
 
+  PaintBox() = default;
+  ~PaintBox();
+  PaintBox(const PaintBox&) = delete;
+  PaintBox& operator=(const PaintBox&) = delete;
+
   bool Create(HWND parent, RECT bounds, PaintHandler on_paint, MouseHandler on_mouse_down = {});
   HWND handle() const { return window_; }
 

@@ -9,4 +9,13 @@ bool GameDialogs::CreateAll(const DialogContext& context) {
          solved_.Create(context) && language_.Create(context);
 }
 
+CreationFailure GameDialogs::creation_failure() const {
+  const Form* const in_order[] = {&splash_, &all_solved_, &end_game_, &give_up_,
+                                  &info_,   &restart_,    &solved_,   &language_};
+  for (const Form* dialog : in_order) {
+    if (!dialog->creation_failure().what.empty()) return dialog->creation_failure();
+  }
+  return {};
+}
+
 }  // namespace verlumo

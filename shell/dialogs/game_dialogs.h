@@ -17,6 +17,8 @@ class GameDialogs {
   // restart, solved, language. The context's language, icon and ApplyLanguage must outlive
   // the dialogs. False when the system refuses a window.
   bool CreateAll(const DialogContext& context);
+  // Why CreateAll gave false: the first dialog that failed says.
+  CreationFailure creation_failure() const;
 
   int ShowSolved() { return solved_.ShowModal(); }
   int ShowAllSolved() { return all_solved_.ShowModal(); }

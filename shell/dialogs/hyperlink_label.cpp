@@ -53,12 +53,7 @@ INT_PTR ShellOpenWith(LazyLibrary& shell, HWND owner, const std::wstring& target
   return reinterpret_cast<INT_PTR>(execute(owner, nullptr, target.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
 }
 
-HyperlinkLabel::~HyperlinkLabel() {
-  if (window_ != nullptr) {
-    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-    DestroyWindow(window_);
-  }
-}
+HyperlinkLabel::~HyperlinkLabel() { DestroyOwnedWindow(window_); }
 
 bool HyperlinkLabel::Create(HWND parent, const WindowBox& bounds, Settings settings, HFONT font) {
   settings_ = std::move(settings);
@@ -91,8 +86,7 @@ LRESULT CALLBACK HyperlinkLabel::WindowProc(HWND window, UINT message, WPARAM wp
   if (label == nullptr) return DefWindowProcW(window, message, wparam, lparam);
   if (message == WM_NCCREATE) label->window_ = window;
   if (message == WM_NCDESTROY) {
-    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    label->window_ = nullptr;
+    ForgetDestroyedWindow(window, label->window_);
     return DefWindowProcW(window, message, wparam, lparam);
   }
   return label->HandleMessage(message, wparam, lparam);

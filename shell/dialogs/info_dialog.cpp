@@ -78,7 +78,7 @@ void InfoDialog::set_link_opener(const ShellOpener& opener) {
   member_link_.set_opener(opener);
 }
 
-void InfoDialog::OnCreate() {
+bool InfoDialog::OnCreate() {
   font_ = CreateUiFont(kDialogFontFace, kDialogFontHeight);
   name_font_ = CreateUiFont(L"Arial", -19, true);
   link_font_ = CreateUiFont(kDialogFontFace, kDialogFontHeight, false, true);
@@ -90,15 +90,22 @@ void InfoDialog::OnCreate() {
   const auto font = static_cast<HFONT>(font_.get());
   const auto link_font = static_cast<HFONT>(link_font_.get());
   // OK comes first in the tab order, the language button second.
-  ok_button_.Create(handle(), kOkId, ToRect(kOkButton), static_cast<HBITMAP>(tick_glyph_.get()), 2, font);
+  if (!ok_button_.Create(handle(), kOkId, ToRect(kOkButton), static_cast<HBITMAP>(tick_glyph_.get()), 2, font)) {
+    return Refuse(L"the OK button");
+  }
   ok_button_.SetCaption(L"OK");
-  tongue_button_.Create(handle(), kTongueId, ToRect(kTongueButton), static_cast<HBITMAP>(lips_glyph_.get()), 1,
-                        font);
+  if (!tongue_button_.Create(handle(), kTongueId, ToRect(kTongueButton), static_cast<HBITMAP>(lips_glyph_.get()),
+                             1, font)) {
+    return Refuse(L"the language button");
+  }
   set_first_focus(ok_button_.handle());
 
-  email_link_.Create(handle(), kEmailLink, {kEmail, L"", kYellow, false}, link_font);
-  home_page_link_.Create(handle(), kHomePageLink, {kHomePage, L"", kYellow, false}, link_font);
-  member_link_.Create(handle(), kMemberLink, {kAssociation, kAssociationPage, kBlue, true}, link_font);
+  if (!email_link_.Create(handle(), kEmailLink, {kEmail, L"", kYellow, false}, link_font) ||
+      !home_page_link_.Create(handle(), kHomePageLink, {kHomePage, L"", kYellow, false}, link_font) ||
+      !member_link_.Create(handle(), kMemberLink, {kAssociation, kAssociationPage, kBlue, true}, link_font)) {
+    return Refuse(L"a link");
+  }
+  return true;
 }
 
 void InfoDialog::FormActivate() {

@@ -37,7 +37,7 @@ class InfoDialog : public DialogForm {
   const std::wstring& program_text() const { return program_text_; }
 
  protected:
-  void OnCreate() override;
+  bool OnCreate() override;
   void FormActivate() override;
   void OnPaint(HDC dc) override;
   void OnCommand(int id, HWND control) override;

@@ -75,26 +75,31 @@ bool MessageDialog::Create(const DialogContext& context) {
   return CreateDialogForm(context, layout_.class_name, kClientWidth, kClientHeight);
 }
 
-void MessageDialog::OnCreate() {
+bool MessageDialog::OnCreate() {
   font_ = CreateUiFont(kDialogFontFace, kDialogFontHeight, layout_.bold_dialog);
   message_font_ = CreateUiFont(kDialogFontFace, kDialogFontHeight, true);
   SetWindowTextW(handle(), L"Verlumo");
 
   ok_glyph_.reset(LoadBitmapResource(layout_.ok.glyph));
-  ok_button_.Create(handle(), kOkId, ButtonBounds(layout_.ok.left),
-                    static_cast<HBITMAP>(ok_glyph_.get()), layout_.ok.images,
-                    static_cast<HFONT>(font_.get()));
+  if (!ok_button_.Create(handle(), kOkId, ButtonBounds(layout_.ok.left),
+                         static_cast<HBITMAP>(ok_glyph_.get()), layout_.ok.images,
+                         static_cast<HFONT>(font_.get()))) {
+    return Refuse(L"the OK button");
+  }
   // The announcements' button says "OK" in both languages; the questions' are worded when shown.
   ok_button_.SetCaption(L"OK");
   set_first_focus(ok_button_.handle());
 
   if (layout_.cancel.left != 0) {
     cancel_glyph_.reset(LoadBitmapResource(layout_.cancel.glyph));
-    cancel_button_.Create(handle(), kCancelId, ButtonBounds(layout_.cancel.left),
-                          static_cast<HBITMAP>(cancel_glyph_.get()), layout_.cancel.images,
-                          static_cast<HFONT>(font_.get()));
+    if (!cancel_button_.Create(handle(), kCancelId, ButtonBounds(layout_.cancel.left),
+                               static_cast<HBITMAP>(cancel_glyph_.get()), layout_.cancel.images,
+                               static_cast<HFONT>(font_.get()))) {
+      return Refuse(L"the cancel button");
+    }
     set_cancel_button(cancel_button_.handle());
   }
+  return true;
 }
 
 void MessageDialog::FormActivate() {

@@ -38,7 +38,7 @@ class MessageDialog : public DialogForm {
   HWND cancel_button() const { return cancel_button_.handle(); }
 
  protected:
-  void OnCreate() override;
+  bool OnCreate() override;
   void FormActivate() override;
   void OnPaint(HDC dc) override;
   void OnCommand(int id, HWND control) override;

@@ -19,9 +19,10 @@ bool Splash::Create(const DialogContext& context) {
                     context.main_window);
 }
 
-void Splash::OnCreate() {
+bool Splash::OnCreate() {
   picture_.reset(LoadBitmapResource(IDB_SPLASH));
-  SetTimer(handle(), kTimer1, kTimerInterval, nullptr);
+  if (SetTimer(handle(), kTimer1, kTimerInterval, nullptr) == 0) return Refuse(L"the timer");
+  return true;
 }
 
 void Splash::OnPaint(HDC dc) { DrawPicture(dc, static_cast<HBITMAP>(picture_.get()), 0, 0); }

@@ -23,7 +23,7 @@ class Splash : public Form {
   void Click();
 
  protected:
-  void OnCreate() override;
+  bool OnCreate() override;
   void OnPaint(HDC dc) override;
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 

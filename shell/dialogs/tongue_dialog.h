@@ -20,7 +20,7 @@ class TongueDialog : public DialogForm {
   HWND german_button() const { return german_button_.handle(); }
 
  protected:
-  void OnCreate() override;
+  bool OnCreate() override;
   void FormActivate() override;
   void OnPaint(HDC dc) override;
   void OnCommand(int id, HWND control) override;

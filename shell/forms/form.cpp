@@ -31,12 +31,7 @@ std::vector<HWND> DisableOtherWindows(HWND form) {
 
 }  // namespace
 
-Form::~Form() {
-  if (window_ != nullptr) {
-    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-    DestroyWindow(window_);
-  }
-}
+Form::~Form() { DestroyOwnedWindow(window_); }
 
 SIZE OuterSize(DWORD style, DWORD ex_style, int client_width, int client_height) {
   RECT rect{0, 0, client_width, client_height};
@@ -46,13 +41,28 @@ SIZE OuterSize(DWORD style, DWORD ex_style, int client_width, int client_height)
 
 bool Form::CreateForm(const wchar_t* class_name, const std::wstring& caption, Style style,
                       int client_width, int client_height, HWND owner) {
-  if (!EnsureWindowClass(class_name, WindowProc)) return false;
+  class_name_ = class_name;
+  creation_failure_ = {};
+  if (!EnsureWindowClass(class_name, WindowProc)) {
+    creation_failure_ = {L"the window class " + class_name_, GetLastError()};
+    return false;
+  }
   HINSTANCE instance = GetModuleHandleW(nullptr);
   const SIZE outer = OuterSize(style.style, style.ex_style, client_width, client_height);
   const int left = (GetSystemMetrics(SM_CXSCREEN) - outer.cx) / 2;
   const int top = (GetSystemMetrics(SM_CYSCREEN) - outer.cy) / 2;
-  return CreateWindowExW(style.ex_style, class_name, caption.c_str(), style.style, left, top,
-                         outer.cx, outer.cy, owner, nullptr, instance, this) != nullptr;
+  if (CreateWindowExW(style.ex_style, class_name, caption.c_str(), style.style, left, top, outer.cx,
+                      outer.cy, owner, nullptr, instance, this) != nullptr) {
+    return true;
+  }
+  // A part refused inside OnCreate has said what it was already.
+  if (creation_failure_.what.empty()) creation_failure_ = {L"the window " + class_name_, GetLastError()};
+  return false;
+}
+
+bool Form::Refuse(const std::wstring& what) {
+  creation_failure_ = {what + L" of the window " + class_name_, GetLastError()};
+  return false;
 }
 
 LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -61,10 +71,7 @@ LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wparam, LPAR
   if (message == WM_NCCREATE) form->window_ = window;
   const LRESULT result = form->HandleMessage(message, wparam, lparam);
   // An owned form is destroyed with its owner; the form must not destroy the handle again.
-  if (message == WM_NCDESTROY) {
-    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    form->window_ = nullptr;
-  }
+  if (message == WM_NCDESTROY) ForgetDestroyedWindow(window, form->window_);
   return result;
 }
 
@@ -75,8 +82,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 LRESULT Form::DefaultHandling(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_CREATE:
-      OnCreate();
-      return 0;
+      return OnCreate() ? 0 : -1;
     case WM_ACTIVATE:
       if (LOWORD(wparam) != WA_INACTIVE) FormActivate();
       break;

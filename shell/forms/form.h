@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "shell/forms/creation_failure.h"
+
 namespace verlumo {
 
 class Form {
@@ -16,6 +18,8 @@ class Form {
   Form& operator=(const Form&) = delete;
 
   HWND handle() const { return window_; }
+  // Why the last CreateForm gave false.
+  const CreationFailure& creation_failure() const { return creation_failure_; }
 
   // Shows the form modally: the other windows of the game take no input until the form sets
   // its modal result; paint and timer messages go on through the nested loop. Returns the
@@ -37,7 +41,8 @@ class Form {
   static constexpr Style kDialogFrame{WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, WS_EX_DLGMODALFRAME};
 
   // Registers the class on first use and creates the window hidden, with the given client size,
-  // centred on the screen. OnCreate runs inside; false when the system refuses.
+  // centred on the screen. OnCreate runs inside; false when the system refuses the window or
+  // OnCreate fails, with creation_failure() saying why.
   bool CreateForm(const wchar_t* class_name, const std::wstring& caption, Style style,
                   int client_width, int client_height, HWND owner);
 
@@ -45,7 +50,11 @@ class Form {
   virtual LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT DefaultHandling(UINT message, WPARAM wparam, LPARAM lparam);
 
-  virtual void OnCreate() {}
+  // Makes the form's controls; false, through Refuse, when one of them cannot be made, and then
+  // the window is not made either.
+  virtual bool OnCreate() { return true; }
+  // Records that the system refused the named part of the form, with its last error; gives false.
+  bool Refuse(const std::wstring& what);
   virtual void FormActivate() {}
   virtual void OnPaint(HDC) {}
   virtual void OnCommand(int /*id*/, HWND /*control*/) {}
@@ -58,6 +67,8 @@ class Form {
   bool HandleDialogKey(const MSG& message);
 
   HWND window_ = nullptr;
+  std::wstring class_name_;
+  CreationFailure creation_failure_;
   HWND cancel_button_ = nullptr;
   int modal_result_ = 0;
   bool in_modal_loop_ = false;

@@ -1,12 +1,15 @@
 // Drawing push buttons with pictures.
 #include "shell/forms/glyph_button.h"
 
+#include <commctrl.h>
+
 #include "shell/forms/gdi_handles.h"
 
 namespace verlumo {
 namespace {
 
 constexpr wchar_t kOwnerProperty[] = L"VerlumoGlyphButton";
+constexpr UINT_PTR kSubclassId = 1;
 constexpr int kGlyphSpacing = 4;  // between the picture and the caption
 
 }  // namespace
@@ -35,9 +38,38 @@ bool GlyphButton::Create(HWND parent, int id, RECT bounds, HBITMAP glyph, int im
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                             GetModuleHandleW(nullptr), nullptr);
   if (button_ == nullptr) return false;
-  SetPropW(button_, kOwnerProperty, this);
+  if (!SetPropW(button_, kOwnerProperty, this) ||
+      !SetWindowSubclass(button_, ButtonProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this))) {
+    const DWORD error = GetLastError();
+    HWND button = button_;
+    Forget();
+    DestroyWindow(button);
+    SetLastError(error);
+    return false;
+  }
   SendMessageW(button_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   return true;
+}
+
+GlyphButton::~GlyphButton() {
+  if (button_ == nullptr) return;
+  HWND button = button_;
+  Forget();
+  DestroyWindow(button);
+}
+
+// A window's properties must be removed before it is gone; the button is then no longer ours.
+void GlyphButton::Forget() {
+  RemovePropW(button_, kOwnerProperty);
+  RemoveWindowSubclass(button_, ButtonProc, kSubclassId);
+  button_ = nullptr;
+}
+
+LRESULT CALLBACK GlyphButton::ButtonProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
+                                         UINT_PTR, DWORD_PTR owner) {
+  // Destroyed with its dialog: the last message the button sees.
+  if (message == WM_NCDESTROY) reinterpret_cast<GlyphButton*>(owner)->Forget();
+  return DefSubclassProc(window, message, wparam, lparam);
 }
 
 void GlyphButton::SetCaption(const std::wstring& caption) {

@@ -11,6 +11,12 @@ namespace verlumo {
 
 class GlyphButton {
  public:
+  GlyphButton() = default;
+  // Destroys the button while it is still ours, as every window wrapper does with its window.
+  ~GlyphButton();
+  GlyphButton(const GlyphButton&) = delete;
+  GlyphButton& operator=(const GlyphButton&) = delete;
+
   // Creates the button as a child of parent with the given control id. glyph is borrowed and
   // must outlive the button; images is 1 or 2.
   bool Create(HWND parent, int id, RECT bounds, HBITMAP glyph, int images, HFONT font);
@@ -21,6 +27,11 @@ class GlyphButton {
   static bool Draw(const DRAWITEMSTRUCT& item);
 
  private:
+  // Watches the system button for its final message, to take back the owner property.
+  static LRESULT CALLBACK ButtonProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
+                                     UINT_PTR id, DWORD_PTR owner);
+  void Forget();
+
   HWND button_ = nullptr;
   HBITMAP glyph_ = nullptr;
   int images_ = 1;

@@ -11,6 +11,8 @@ constexpr wchar_t kClassName[] = L"TSpeedButton";
 
 }  // namespace
 
+SpeedButton::~SpeedButton() { DestroyOwnedWindow(window_); }
+
 bool SpeedButton::Create(HWND parent, int id, RECT bounds, HBITMAP glyph, int images, bool toggle) {
   glyph_ = glyph;
   images_ = images;
@@ -34,6 +36,10 @@ LRESULT CALLBACK SpeedButton::WindowProc(HWND window, UINT message, WPARAM wpara
   auto* button = WindowOwner<SpeedButton>(window, message, lparam);
   if (button == nullptr) return DefWindowProcW(window, message, wparam, lparam);
   if (message == WM_NCCREATE) button->window_ = window;
+  if (message == WM_NCDESTROY) {
+    ForgetDestroyedWindow(window, button->window_);
+    return DefWindowProcW(window, message, wparam, lparam);
+  }
   return button->HandleMessage(message, wparam, lparam);
 }
 

@@ -9,6 +9,11 @@ namespace verlumo {
 
 class SpeedButton {
  public:
+  SpeedButton() = default;
+  ~SpeedButton();
+  SpeedButton(const SpeedButton&) = delete;
+  SpeedButton& operator=(const SpeedButton&) = delete;
+
   // glyph is borrowed; images is 1, or 2 with a greyed picture for the disabled state.
   bool Create(HWND parent, int id, RECT bounds, HBITMAP glyph, int images, bool toggle);
   HWND handle() const { return window_; }

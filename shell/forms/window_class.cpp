@@ -1,4 +1,4 @@
-// Registering the program's window classes.
+// Registering the program's window classes, and the wrappers' ownership rule.
 #include "shell/forms/window_class.h"
 
 namespace verlumo {
@@ -16,6 +16,19 @@ bool EnsureWindowClass(const wchar_t* class_name, WNDPROC procedure, LPCWSTR cur
   window_class.hbrBackground = background;
   window_class.lpszClassName = class_name;
   return RegisterClassExW(&window_class) != 0;
+}
+
+void DestroyOwnedWindow(HWND& window) {
+  if (window == nullptr) return;
+  // Destroying a window sends it messages; they must not reach an object being destroyed.
+  SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+  DestroyWindow(window);
+  window = nullptr;
+}
+
+void ForgetDestroyedWindow(HWND window, HWND& member) {
+  SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+  member = nullptr;
 }
 
 }  // namespace verlumo

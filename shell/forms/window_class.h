@@ -1,5 +1,8 @@
-// Window classes whose windows belong to C++ objects: registration on first use, and finding the
-// object a message is for.
+// Window classes whose windows belong to C++ objects: registration on first use, finding the
+// object a message is for, and the one ownership rule every window wrapper keeps: the object's
+// destructor destroys its window, and the window's final message (WM_NCDESTROY) makes the object
+// forget it. So a window destroyed with its parent never reaches an object that has gone, and an
+// object that goes first never leaves a window behind that still points at it.
 #pragma once
 
 #include <windows.h>
@@ -21,5 +24,11 @@ Owner* WindowOwner(HWND window, UINT message, LPARAM lparam) {
   }
   return reinterpret_cast<Owner*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
+
+// For a wrapper's destructor: cuts the window off from the object, then destroys it.
+void DestroyOwnedWindow(HWND& window);
+
+// For WM_NCDESTROY: the window is gone; it no longer names its object, nor the object it.
+void ForgetDestroyedWindow(HWND window, HWND& member);
 
 }  // namespace verlumo
