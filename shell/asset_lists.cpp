@@ -5,6 +5,7 @@
 
 #include "shell/resource_ids.h"
 #include "view/asset_record.h"
+#include "view/wave_image.h"
 
 namespace verlumo {
 namespace {
@@ -36,6 +37,8 @@ AssetLists LoadAssetLists() {
   }
   for (std::size_t i = 0; i < lists.sounds.size() && lists.error.empty(); ++i) {
     lists.sounds[i] = ReadRecord(IDR_SOUND_LIST_FIRST + static_cast<int>(i), lists.error);
+    // A sound the player could not be trusted with is left empty, and so plays nothing.
+    if (!IsPlayableWaveImage(lists.sounds[i])) lists.sounds[i].clear();
   }
   return lists;
 }

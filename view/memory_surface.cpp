@@ -24,6 +24,8 @@ void MemorySurface::Copy(int x, int y, int width, int height, const Surface& sou
   const int top = std::max({0, -y, -source_y});
   const int right = std::min({width, width_ - x, source.width_ - source_x});
   const int bottom = std::min({height, height_ - y, source.height_ - source_y});
+  // Nothing left after clipping: the corners may then lie past either surface's pixels.
+  if (right <= left) return;
   for (int row = top; row < bottom; ++row) {
     const std::uint32_t* from = &source.pixels_[source.Index(source_x + left, source_y + row)];
     std::uint32_t* to = &pixels_[Index(x + left, y + row)];
