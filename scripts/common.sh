@@ -10,7 +10,7 @@ export WINEDLLOVERRIDES="mscoree=;mshtml="
 # Debian packages the build, the tests and the game under Wine need.
 needed_packages="cmake g++ make pkg-config libgtest-dev googletest libbenchmark-dev
   libcairo2-dev fonts-dejavu-core imagemagick g++-mingw-w64-x86-64 wine wine64
-  xvfb xauth fp-utils nsis zip unzip"
+  xvfb xauth fp-utils nsis zip unzip clang libclang-rt-14-dev llvm"
 
 say() { printf '%s\n' "$*" >&2; }
 
@@ -40,7 +40,7 @@ quietly() {
   return 1
 }
 
-# preset: native or windows
+# preset: native, windows, sanitize or fuzz
 build_preset() {
   (cd "$repo" && quietly cmake --preset "$1" && quietly cmake --build --preset "$1" -j "$jobs")
 }
