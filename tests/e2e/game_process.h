@@ -40,6 +40,10 @@ class GameProcess {
   bool WaitForExit(DWORD timeout_ms = 15000) const;
   DWORD ExitCode() const;
 
+  // The running game's process, for counting what it holds.
+  HANDLE process_handle() const { return process_.hProcess; }
+  DWORD process_id() const { return process_.dwProcessId; }
+
  private:
   void EndProcess();
 
