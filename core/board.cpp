@@ -5,25 +5,19 @@
 namespace verlumo {
 namespace {
 
-// The tile beyond the border is the empty tile, with no road on any side.
-int NeighbourEdge(const Board& board, int column, int row, Side side) {
-  if (column < 0 || column >= kColumns || row < 0 || row >= kRows)
-    return EdgeCode(kEmptyTile, side);
-  return EdgeCode(board[CellIndex(column, row)], side);
+// The edge of the neighbour beyond `side` that faces back; beyond the border lies the empty
+// tile, with no road on any side.
+int FacingEdge(const Board& board, int cell, Side side) {
+  const int neighbour = NeighbourCell(cell, side);
+  return EdgeCode(neighbour == kOutside ? kEmptyTile : board[neighbour], FacingSide(side));
 }
 
 }  // namespace
 
 bool IsBoardSolved(const Board& board) {
-  for (int column = 0; column < kColumns; ++column) {
-    for (int row = 0; row < kRows; ++row) {
-      const TileCode code = board[CellIndex(column, row)];
-      if (EdgeCode(code, Side::Right) != NeighbourEdge(board, column + 1, row, Side::Left) ||
-          EdgeCode(code, Side::Left) != NeighbourEdge(board, column - 1, row, Side::Right) ||
-          EdgeCode(code, Side::Bottom) != NeighbourEdge(board, column, row + 1, Side::Top) ||
-          EdgeCode(code, Side::Top) != NeighbourEdge(board, column, row - 1, Side::Bottom)) {
-        return false;
-      }
+  for (int cell = 0; cell < kCells; ++cell) {
+    for (const Side side : {Side::Right, Side::Left, Side::Bottom, Side::Top}) {
+      if (EdgeCode(board[cell], side) != FacingEdge(board, cell, side)) return false;
     }
   }
   return true;

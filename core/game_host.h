@@ -6,15 +6,11 @@
 #include <optional>
 #include <string>
 
+#include "core/modal_result.h"
+
 namespace verlumo {
 
 enum class Dialog { Solved, AllSolved, Restart, GiveUp };
-
-// Modal results; only kModalYes counts as consent.
-constexpr int kModalOk = 1;
-constexpr int kModalCancel = 2;
-constexpr int kModalYes = 6;
-constexpr int kModalNo = 7;
 
 constexpr int kSolvedSound = 1;
 constexpr int kClickSound = 2;

@@ -93,7 +93,7 @@ bool IsCatalogued(TileCode code) { return code < kCataloguedCodes; }
 EdgeWord EdgeWordOf(TileCode code) { return IsCatalogued(code) ? kEdgeWords[code] : 0; }
 
 int EdgeCode(TileCode code, Side side) {
-  return static_cast<int>((EdgeWordOf(code) >> (8 * static_cast<int>(side))) & 0xFF);
+  return EdgeOfWord(EdgeWordOf(code), side);
 }
 
 bool IsMovable(TileCode code) { return code <= kLastMovableCode; }

@@ -3,6 +3,7 @@
 // marker sits on its picture. Level records and the board hold nothing but tile codes.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 namespace verlumo {
@@ -13,6 +14,17 @@ using TileCode = std::uint8_t;
 using EdgeWord = std::uint32_t;
 
 enum class Side { Right = 0, Top = 1, Left = 2, Bottom = 3 };
+
+// The four sides in edge-word order.
+constexpr std::array<Side, 4> kSides = {Side::Right, Side::Top, Side::Left, Side::Bottom};
+
+// The side of a neighbour that faces this side.
+constexpr Side FacingSide(Side side) { return static_cast<Side>((static_cast<int>(side) + 2) % 4); }
+
+// The edge code an edge word holds for one side.
+constexpr int EdgeOfWord(EdgeWord word, Side side) {
+  return static_cast<int>((word >> (8 * static_cast<int>(side))) & 0xFF);
+}
 
 constexpr int kCataloguedCodes = 200;  // codes 0 to 199; 200 to 255 have no entry
 constexpr int kTileSize = 48;          // a tile picture is 48 x 48 pixels

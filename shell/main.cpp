@@ -8,7 +8,7 @@
 #include "shell/help/hh.h"
 #include "shell/help/hh_funcs.h"
 #include "shell/main_form.h"
-#include "shell/program_path.h"
+#include "shell/platform/program_path.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "shell/dialogs/game_dialogs.h"
 #include "shell/dialogs/hyperlink_label.h"
 #include "shell/help/application_help.h"
-#include "view/win32/utf16.h"
+#include "shell/platform/utf16.h"
 #include "verlumo_version.h"
 
 namespace verlumo {
@@ -24,7 +24,7 @@ TMainForm::~TMainForm() = default;
 bool TMainForm::Create() {
   return CreateForm(kClassName, L"" VERLUMO_PRODUCT_CAPTION,
                     {WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX, 0},
-                    kClientWidth, Toolbar::kHeight + kBoardAreaHeight, nullptr);
+                    kClientWidth, kClientHeight, nullptr);
 }
 
 LRESULT TMainForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {

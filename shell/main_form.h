@@ -20,6 +20,7 @@
 #include "shell/paint_box.h"
 #include "shell/settings/settings_store.h"
 #include "shell/toolbar.h"
+#include "view/board_geometry.h"
 #include "view/board_view.h"
 #include "view/sound_player.h"
 #include "view/win32/gdi_surface.h"
@@ -32,8 +33,9 @@ class GameDialogs;
 class TMainForm final : public Form, private GameHost, private ViewHost {
  public:
   static constexpr const wchar_t* kClassName = L"TMainForm";
-  static constexpr int kClientWidth = 520;
-  static constexpr int kBoardAreaHeight = 376;
+  // The toolbar over the board area, as wide as the board area.
+  static constexpr int kClientWidth = kBoardAreaWidth;
+  static constexpr int kClientHeight = Toolbar::kHeight + kBoardAreaHeight;
 
   TMainForm();
   ~TMainForm() override;

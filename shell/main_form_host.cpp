@@ -2,7 +2,7 @@
 // drawn by the view, sounds, the dialogs, file choosers and message boxes.
 #include "shell/dialogs/game_dialogs.h"
 #include "shell/main_form.h"
-#include "view/win32/utf16.h"
+#include "shell/platform/utf16.h"
 
 namespace verlumo {
 
@@ -41,7 +41,7 @@ int TMainForm::ShowModal(Dialog dialog) {
     case Dialog::Restart: return dialogs_->ShowRestart();
     case Dialog::GiveUp: return dialogs_->ShowGiveUp();
   }
-  return kResultCancel;
+  return kModalCancel;
 }
 
 std::optional<std::string> TMainForm::ChooseSaveFile(const std::string& folder,

@@ -5,10 +5,10 @@
 #include "core/paths.h"
 #include "shell/dialogs/game_dialogs.h"
 #include "shell/main_form.h"
-#include "shell/program_path.h"
+#include "shell/platform/program_path.h"
 #include "shell/resource_ids.h"
 #include "shell/asset_lists.h"
-#include "view/win32/utf16.h"
+#include "shell/platform/utf16.h"
 
 namespace verlumo {
 namespace {
@@ -54,12 +54,13 @@ bool TMainForm::ReadPicturesAndSounds() {
 // The toolbar and the board area.
 bool TMainForm::CreateControls() {
   if (!toolbar_.Create(handle(), [this] { levelboxPaint(); })) return Refuse(L"the toolbar");
-  if (!box_.Create(handle(), RECT{0, Toolbar::kHeight, kClientWidth, Toolbar::kHeight + kBoardAreaHeight},
+  if (!box_.Create(handle(), RECT{0, Toolbar::kHeight, kClientWidth, kClientHeight},
                    [this] { boxPaint(); }, [this](int x, int y) { boxMouseDown(x, y); })) {
     return Refuse(L"the board area");
   }
-  box_surface_ = std::make_unique<GdiWindowSurface>(box_.handle(), kClientWidth, kBoardAreaHeight);
-  level_counter_surface_ = std::make_unique<GdiWindowSurface>(toolbar_.level_counter(), 57, 20);
+  box_surface_ = std::make_unique<GdiWindowSurface>(box_.handle(), kBoardAreaWidth, kBoardAreaHeight);
+  level_counter_surface_ = std::make_unique<GdiWindowSurface>(toolbar_.level_counter(), kLevelCounterWidth,
+                                                              kLevelCounterHeight);
   file_dialogs_ = std::make_unique<GameFileDialogs>(handle(), [this](const std::string& reason) {
     ShowErrorMessage(Bilingual(game_.state.language, "Der Dateidialog kann nicht geöffnet werden: ",
                                "The file dialog cannot be opened: ") +
@@ -71,17 +72,17 @@ bool TMainForm::CreateControls() {
 bool TMainForm::FormCreate() {
   first_show_ = true;
   GameState& state = game_.state;
-  state.program_directory = FolderOf(WideToUtf8(ProgramFile()));
+  state.program_directory = ProgramDirectory();
   random_.Seed(ClockSeed());
   state.language = ini_.ReadInteger(kCommon, "tongue", kLanguageUnset);
 
-  RECT outer{0, 0, kClientWidth, Toolbar::kHeight + kBoardAreaHeight};
+  RECT outer{0, 0, kClientWidth, kClientHeight};
   AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongPtrW(handle(), GWL_STYLE)), FALSE,
                      static_cast<DWORD>(GetWindowLongPtrW(handle(), GWL_EXSTYLE)));
   SetWindowPos(handle(), nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
-  cell_buffer_ = std::make_unique<GdiBitmapSurface>(48, 48);
+  cell_buffer_ = std::make_unique<GdiBitmapSurface>(kCellBufferSize, kCellBufferSize);
   if (!cell_buffer_->valid()) {
     MessageBoxW(nullptr,
                 Utf8ToWide(Bilingual(state.language, "Zuwenig Speicher! Programm wird beendet.",
@@ -136,7 +137,7 @@ void TMainForm::OnClose() {
   DestroyWindow(handle());
 }
 
-bool TMainForm::FormCloseQuery() { return dialogs_->ShowEndGame() == kResultYes; }
+bool TMainForm::FormCloseQuery() { return dialogs_->ShowEndGame() == kModalYes; }
 
 void TMainForm::FormClose() {
   // Destroying the hook closes the help windows; the second close-all catches any opened since.

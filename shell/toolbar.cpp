@@ -3,7 +3,8 @@
 
 #include "shell/forms/painting.h"
 #include "shell/resource_ids.h"
-#include "view/win32/utf16.h"
+#include "view/board_geometry.h"
+#include "shell/platform/utf16.h"
 
 namespace verlumo {
 namespace {
@@ -27,7 +28,7 @@ constexpr ButtonPlace kButtonPlaces[kToolButtonCount] = {
 constexpr RECT kShape1{172, 5, 172 + 105, 5 + 24};
 constexpr RECT kBevel2{172, 4, 172 + 105, 4 + 26};
 constexpr RECT kLevelLabel{176, 12, 176 + 45, 12 + 16};
-constexpr RECT kLevelCounter{212, 7, 212 + 57, 7 + 20};
+constexpr RECT kLevelCounter{212, 7, 212 + kLevelCounterWidth, 7 + kLevelCounterHeight};
 constexpr RECT kLevelScroll{297, 8, 297 + 84, 8 + 19};
 
 }  // namespace
@@ -69,7 +70,7 @@ bool Toolbar::Create(HWND main_window, PaintBox::PaintHandler paint_level_counte
 }
 
 void Toolbar::Paint(HDC dc) const {
-  DrawRaisedBevel(dc, RECT{0, 0, 520, kHeight});
+  DrawRaisedBevel(dc, RECT{0, 0, kBoardAreaWidth, kHeight});
   FillSolid(dc, kShape1, RGB(0, 0, 0));
   DrawLoweredBevel(dc, kBevel2);
 }

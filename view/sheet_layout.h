@@ -2,11 +2,9 @@
 // and where the board area shows them.
 #pragma once
 
-namespace verlumo::sheet {
+#include "view/board_geometry.h"
 
-// The board area, and the frame sheet that is its background, are 520 x 376.
-constexpr int kBoardAreaWidth = 520;
-constexpr int kBoardAreaHeight = 376;
+namespace verlumo::sheet {
 
 // Marker frame k: the sprite at (kMarkerLeft + kMarkerSize * k, kMarkerSpriteTop), the mask
 // right below it.

@@ -3,7 +3,7 @@
 
 #include "core/texts.h"
 #include "shell/forms/glyph_button.h"
-#include "view/win32/utf16.h"
+#include "shell/platform/utf16.h"
 
 namespace verlumo {
 

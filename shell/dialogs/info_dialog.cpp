@@ -152,7 +152,7 @@ void InfoDialog::OnPaint(HDC dc) {
 }
 
 void InfoDialog::OnCommand(int id, HWND /*control*/) {
-  if (id == kOkId) set_modal_result(kResultOk);
+  if (id == kOkId) set_modal_result(kModalOk);
   if (id == kTongueId) TongBtnClick();
 }
 

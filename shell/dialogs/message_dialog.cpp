@@ -48,19 +48,19 @@ constexpr MessageLayout::Text kNo{"Nein", "No"};
 // In the order of MessageKind.
 constexpr MessageLayout kLayouts[] = {
     {L"TSolvedDlg", true, {60, 28, 181, 17},
-     {92, IDB_SMILE, 1, kResultOk}, kNoButton,
+     {92, IDB_SMILE, 1, kModalOk}, kNoButton,
      {"Hurra, geschafft!", "Hurrah, you did it!"}},
     {L"TAllSolvedDlg", true, {68, 14, 165, 41},
-     {92, IDB_SMILE, 1, kResultOk}, kNoButton,
+     {92, IDB_SMILE, 1, kModalOk}, kNoButton,
      {"Gratulation, Du hast alle Stufen gelöst.", "Congratulation, you solved all levels."}},
     {L"TRestartDlg", false, {56, 20, 189, 26},
-     {40, IDB_AGAIN, 2, kResultYes}, {128, IDB_CROSS, 2, kResultNo},
+     {40, IDB_AGAIN, 2, kModalYes}, {128, IDB_CROSS, 2, kModalNo},
      {"Willst Du die Stufe wirklich aufgeben?", "Do you really want to give up the level?"}},
     {L"TGiveUpDlg", false, {56, 20, 189, 26},
-     {40, IDB_NEWGAME, 1, kResultYes}, {136, IDB_CROSS, 2, kResultCancel},
+     {40, IDB_NEWGAME, 1, kModalYes}, {136, IDB_CROSS, 2, kModalCancel},
      {"Willst Du das Spiel wirklich von vorne beginnen?", "Do you really want to start at the beginning?"}},
     {L"TEndGameDlg", false, {72, 20, 153, 29},
-     {40, IDB_EXIT, 1, kResultYes}, {136, IDB_CROSS, 2, kResultCancel},
+     {40, IDB_EXIT, 1, kModalYes}, {136, IDB_CROSS, 2, kModalCancel},
      {"Willst Du wirklich schon aufhören?", "Do you really want to go?"}},
 };
 static_assert(std::size(kLayouts) == static_cast<size_t>(MessageKind::kEndGame) + 1);

@@ -49,7 +49,7 @@ LRESULT Splash::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 
 void Splash::Click() {
   // Closing a window that is not shown changes nothing; the timer goes on ticking into it.
-  if (showing_modally()) set_modal_result(kResultCancel);
+  if (showing_modally()) set_modal_result(kModalCancel);
 }
 
 }  // namespace verlumo

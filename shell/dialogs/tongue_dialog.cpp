@@ -59,12 +59,12 @@ void TongueDialog::OnCommand(int id, HWND /*control*/) {
 
 void TongueDialog::EnglishBtnClick() {
   if (context().language != nullptr) *context().language = kLanguageEnglish;
-  set_modal_result(kResultOk);
+  set_modal_result(kModalOk);
 }
 
 void TongueDialog::GermanBtnClick() {
   if (context().language != nullptr) *context().language = kLanguageGerman;
-  set_modal_result(kResultOk);
+  set_modal_result(kModalOk);
 }
 
 }  // namespace verlumo

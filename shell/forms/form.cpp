@@ -104,7 +104,7 @@ LRESULT Form::DefaultHandling(UINT message, WPARAM wparam, LPARAM lparam) {
 }
 
 void Form::OnClose() {
-  if (in_modal_loop_) modal_result_ = kResultCancel;
+  if (in_modal_loop_) modal_result_ = kModalCancel;
 }
 
 int Form::ShowModal() {
@@ -123,7 +123,7 @@ int Form::ShowModal() {
     if (got <= 0) {
       // The program is ending: hand the quit message on to the outer loop.
       PostQuitMessage(got == 0 ? static_cast<int>(message.wParam) : 1);
-      modal_result_ = kResultCancel;
+      modal_result_ = kModalCancel;
       break;
     }
     if (HandleDialogKey(message)) continue;

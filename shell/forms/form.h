@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "core/modal_result.h"
 #include "shell/forms/creation_failure.h"
 
 namespace verlumo {
@@ -73,12 +74,6 @@ class Form {
   int modal_result_ = 0;
   bool in_modal_loop_ = false;
 };
-
-// Modal results.
-constexpr int kResultOk = 1;
-constexpr int kResultCancel = 2;
-constexpr int kResultYes = 6;
-constexpr int kResultNo = 7;
 
 // Applies the placement every dialog takes each time it is activated: centred horizontally on
 // the main window and vertically on its client area, not clamped to the screen.

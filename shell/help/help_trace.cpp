@@ -9,7 +9,9 @@
 
 #include "shell/help/help_texts.h"
 #include "shell/help/system_facts.h"
-#include "view/win32/utf16.h"
+#include "shell/platform/registry_text.h"
+#include "shell/platform/utf16.h"
+#include "shell/platform/wide_files.h"
 
 namespace verlumo::hh {
 namespace {
@@ -79,8 +81,10 @@ std::string WindowsVersion() {
       reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "RtlGetVersion")));
   OSVERSIONINFOW info{};
   info.dwOSVersionInfoSize = sizeof info;
-  std::string text = WideToUtf8(ReadRegistryText(
-      HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", L"ProductName"));
+  std::string text = WideToUtf8(
+      ReadRegistryText(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion",
+                       L"ProductName")
+          .value_or(L""));
   if (text.empty()) text = "Windows";
   if (rtl_get_version != nullptr && rtl_get_version(&info) == 0) {
     text += ", version " + std::to_string(info.dwMajorVersion) + "." +
@@ -108,8 +112,8 @@ std::string ProgramVersion(const std::wstring& program_file) {
 // The browser HTML Help renders its pages with: Internet Explorer's engine.
 std::string WebBrowserVersion() {
   constexpr const wchar_t* kKey = L"SOFTWARE\\Microsoft\\Internet Explorer";
-  std::wstring version = ReadRegistryText(HKEY_LOCAL_MACHINE, kKey, L"svcVersion");
-  if (version.empty()) version = ReadRegistryText(HKEY_LOCAL_MACHINE, kKey, L"Version");
+  std::wstring version = ReadRegistryText(HKEY_LOCAL_MACHINE, kKey, L"svcVersion").value_or(L"");
+  if (version.empty()) version = ReadRegistryText(HKEY_LOCAL_MACHINE, kKey, L"Version").value_or(L"");
   return version.empty() ? "not found" : "Internet Explorer " + WideToUtf8(version);
 }
 
@@ -134,7 +138,7 @@ std::string Header(const std::wstring& trace_file, const TraceHeaderFacts& facts
 
 bool TraceRequested(const std::wstring& program_directory,
                     const std::vector<std::wstring>& arguments) {
-  if (IsExistingFile(WithTrailingBackslash(program_directory) + kTraceSwitchFileName)) return true;
+  if (FileExists(WithTrailingBackslash(program_directory) + kTraceSwitchFileName)) return true;
   for (const std::wstring& argument : arguments)
     if (IsTraceArgument(WideToUtf8(argument))) return true;
   return false;

@@ -5,7 +5,9 @@
 
 #include "shell/help/help_texts.h"
 #include "shell/help/system_facts.h"
-#include "view/win32/utf16.h"
+#include "shell/platform/registry_text.h"
+#include "shell/platform/utf16.h"
+#include "shell/platform/wide_files.h"
 
 namespace verlumo::hh {
 namespace {
@@ -46,9 +48,9 @@ Function EntryPoint(HMODULE library, const char* name) {
 
 std::wstring LocateControlFile(HKEY classes_root) {
   std::wstring location = Utf8ToWide(
-      ReplaceSystemRoot(WideToUtf8(ReadRegistryText(classes_root, kControlKey, nullptr)),
+      ReplaceSystemRoot(WideToUtf8(ReadRegistryText(classes_root, kControlKey, L"").value_or(L"")),
                         WideToUtf8(WindowsDirectory())));
-  if (!location.empty() && !IsExistingFile(location)) location.clear();
+  if (!location.empty() && !FileExists(location)) location.clear();
   if (location.empty()) location = SystemDirectory() + L"\\" + kControlName;
   return location;
 }
@@ -58,7 +60,7 @@ bool LoadHelpLibrary() {
   HMODULE library = LoadLibraryW(kControlName);
   if (library == nullptr) {
     const std::wstring location = LocateControlFile();
-    if (IsExistingFile(location)) library = LoadLibraryW(location.c_str());
+    if (FileExists(location)) library = LoadLibraryW(location.c_str());
   }
   if (library == nullptr) return false;
   help_library = library;

@@ -9,7 +9,9 @@
 #include "shell/help/help_trace.h"
 #include "shell/help/hh.h"
 #include "shell/help/system_facts.h"
-#include "view/win32/utf16.h"
+#include "shell/platform/program_path.h"
+#include "shell/platform/utf16.h"
+#include "shell/platform/wide_files.h"
 
 namespace verlumo::hh {
 namespace {
@@ -20,15 +22,10 @@ std::optional<FileVersion> control_version;  // what it found there
 
 int ModeNumber(HelpMode mode) { return static_cast<int>(mode); }
 
-std::wstring FolderOf(const std::wstring& path) {
-  const std::size_t separator = path.find_last_of(L"\\/");
-  return separator == std::wstring::npos ? std::wstring() : path.substr(0, separator + 1);
-}
-
 std::string HtmlHelpDescription() {
   const std::string file = WideToUtf8(control_file);
   if (control_version) return file + ", version " + VersionText(*control_version);
-  return file + (IsExistingFile(control_file) ? ", without version information" : ", missing") +
+  return file + (FileExists(control_file) ? ", without version information" : ", missing") +
          ": not installed";
 }
 
@@ -41,7 +38,7 @@ PopupPosition PopupPositionFrom(std::int32_t data) {
 }  // namespace
 
 void StartHelpLayer(const std::wstring& program_file, const std::wstring& command_line) {
-  const std::wstring program_directory = FolderOf(program_file);
+  const std::wstring program_directory = ProgramDirectoryOf(program_file);
   DetectHtmlHelp();
   const bool on = TraceRequested(program_directory, CommandLineArguments(command_line));
   const std::wstring trace_file = PrepareTraceFile(program_directory);

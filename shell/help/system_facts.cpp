@@ -1,33 +1,9 @@
-// File, registry and version-information readers of the help layer.
+// The version-information reader of the help layer.
 #include "shell/help/system_facts.h"
 
 #include <vector>
 
 namespace verlumo::hh {
-
-bool IsExistingFile(const std::wstring& path) {
-  const DWORD attributes = GetFileAttributesW(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-}
-
-std::wstring ReadRegistryText(HKEY root, const wchar_t* key_path, const wchar_t* value_name) {
-  HKEY key = nullptr;
-  if (RegOpenKeyExW(root, key_path, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return {};
-  std::wstring text;
-  DWORD type = 0;
-  DWORD size = 0;
-  if (RegQueryValueExW(key, value_name, nullptr, &type, nullptr, &size) == ERROR_SUCCESS &&
-      (type == REG_SZ || type == REG_EXPAND_SZ)) {
-    // One character more than the value holds: a stored value need not end in a null.
-    std::vector<wchar_t> buffer(size / sizeof(wchar_t) + 1, L'\0');
-    DWORD capacity = size;
-    if (RegQueryValueExW(key, value_name, nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()),
-                         &capacity) == ERROR_SUCCESS)
-      text = buffer.data();
-  }
-  RegCloseKey(key);
-  return text;
-}
 
 std::optional<FileVersion> ReadFileVersion(const std::wstring& path) {
   DWORD ignored = 0;

@@ -1,5 +1,4 @@
-// Small readers of facts about the machine that the help layer needs: whether a file exists,
-// a text value from the registry, and a file's version information.
+// A file's version information, as the help layer reports it.
 #pragma once
 
 #include <windows.h>
@@ -9,12 +8,6 @@
 #include <string>
 
 namespace verlumo::hh {
-
-bool IsExistingFile(const std::wstring& path);
-
-// A REG_SZ or REG_EXPAND_SZ value as stored (nothing expanded); empty when the key, the value
-// or its text is missing. A null value name reads the key's default value.
-std::wstring ReadRegistryText(HKEY root, const wchar_t* key_path, const wchar_t* value_name);
 
 // The four numbers of a file version: major, minor, release, build.
 using FileVersion = std::array<unsigned, 4>;

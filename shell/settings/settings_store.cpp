@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "core/texts.h"
-#include "shell/settings/registry_key.h"
-#include "view/win32/utf16.h"
+#include "shell/platform/registry_key.h"
+#include "shell/platform/utf16.h"
 
 namespace verlumo {
 namespace {

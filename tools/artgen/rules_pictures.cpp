@@ -107,7 +107,7 @@ class BoardPainter {
 
  private:
   verlumo::MemorySurface tiles_, frame_, glyphs_;
-  verlumo::MemorySurface box_{verlumo::sheet::kBoardAreaWidth, verlumo::sheet::kBoardAreaHeight};
+  verlumo::MemorySurface box_{verlumo::kBoardAreaWidth, verlumo::kBoardAreaHeight};
   verlumo::MemorySurface levelbox_{57, 20};
   verlumo::MemorySurface cell_buffer_{verlumo::kTileSize, verlumo::kTileSize};
   verlumo::GameState state_;

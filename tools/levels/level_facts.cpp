@@ -5,7 +5,7 @@
 #include <bit>
 #include <set>
 
-#include "tools/levels/board_geometry.h"
+#include "core/board.h"
 #include "tools/scenery/scenery_catalogue.h"
 
 namespace verlumo::levels {

@@ -16,7 +16,7 @@
 #include <bit>
 #include <vector>
 
-#include "tools/levels/board_geometry.h"
+#include "core/board.h"
 
 namespace verlumo::levels {
 namespace {

@@ -10,7 +10,7 @@
 #include <deque>
 #include <vector>
 
-#include "tools/levels/board_geometry.h"
+#include "core/board.h"
 
 namespace verlumo::levels {
 namespace {

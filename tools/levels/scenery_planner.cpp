@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "tools/levels/board_geometry.h"
+#include "core/board.h"
 
 namespace verlumo::levels {
 namespace {

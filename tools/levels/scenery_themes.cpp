@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <map>
 
-#include "tools/levels/board_geometry.h"
+#include "core/board.h"
 
 namespace verlumo::levels {
 namespace {

@@ -228,8 +228,6 @@ Offset Step(Side side) {
   return {0, 0};
 }
 
-constexpr std::array<Side, 4> kSides = {Side::Right, Side::Top, Side::Left, Side::Bottom};
-
 const ChainTile* FindChainTile(TileCode code) {
   for (const ChainTile& tile : kChainTiles) {
     if (tile.code == code) return &tile;

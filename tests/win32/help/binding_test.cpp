@@ -1,6 +1,7 @@
 // The binding to hhctrl.ocx: Wine's control and its entry points, the registered location with
 // its %SYSTEMROOT% rule and fallbacks, and HTML Help detected by the file's version information.
 #include "shell/help/system_facts.h"
+#include "shell/platform/wide_files.h"
 #include "tests/win32/help/help_test_support.h"
 
 namespace verlumo::hh {
@@ -48,7 +49,7 @@ TEST_F(BindingTest, RegisteredLocationExpandsSystemRootAndElseFallsBackToTheSyst
   root.RegisterControlAt(L"%WINDIR%\\system32\\hhctrl.ocx");
   EXPECT_EQ(LocateControlFile(root.get()), fallback) << "no other variable is expanded";
 
-  EXPECT_TRUE(IsExistingFile(LocateControlFile())) << "Wine registers its own control";
+  EXPECT_TRUE(FileExists(LocateControlFile())) << "Wine registers its own control";
 }
 
 TEST_F(BindingTest, HtmlHelpIsInstalledOnlyWhereTheControlFileCarriesAVersion) {

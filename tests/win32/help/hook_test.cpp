@@ -3,7 +3,8 @@
 #include <vector>
 
 #include "shell/help/system_facts.h"
-#include "view/win32/utf16.h"
+#include "shell/platform/wide_files.h"
+#include "shell/platform/utf16.h"
 #include "tests/win32/help/help_test_support.h"
 
 namespace verlumo::hh {
@@ -82,7 +83,7 @@ TEST_F(HookTest, WithoutHtmlHelpOrItsEntryARequestEndsAsNotInstalledAndCallsNoth
 
 TEST_F(HookTest, BothContextsOfTheBuiltRulesFileOpenTheHelpWindowAndCloseAllEndsIt) {
   const std::string rules = Utf8(BuiltRulesFile());
-  ASSERT_TRUE(IsExistingFile(BuiltRulesFile())) << "vlmo.chm is built beside the tests";
+  ASSERT_TRUE(FileExists(BuiltRulesFile())) << "vlmo.chm is built beside the tests";
   for (int context : {1, 2}) {
     EXPECT_EQ(ShowContext(rules, context, HelpMode::kDirectCall), kHelpShown);
     HWND help_window = FindHelpWindow();

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "shell/help/system_facts.h"
+#include "shell/platform/wide_files.h"
 #include "tests/win32/help/help_test_support.h"
 
 namespace verlumo::hh {
@@ -16,7 +17,7 @@ using TraceTest = HelpLayerTest;
 TEST_F(TraceTest, AtEveryStartTheFilesPlaceIsChosenAndAnOldTraceThereDeleted) {
   ScratchFolder folder;
   EXPECT_EQ(PrepareTraceFile(folder.Folder()), folder.File(L"HHDebug.txt"));
-  EXPECT_FALSE(IsExistingFile(folder.File(L"$_Temp_$.$$$"))) << "the test file goes again";
+  EXPECT_FALSE(FileExists(folder.File(L"$_Temp_$.$$$"))) << "the test file goes again";
   wchar_t temporary[MAX_PATH + 1] = L"";
   GetTempPathW(MAX_PATH + 1, temporary);
   EXPECT_EQ(PrepareTraceFile(folder.Folder() + L"missing\\"),
@@ -27,11 +28,11 @@ TEST_F(TraceTest, AtEveryStartTheFilesPlaceIsChosenAndAnOldTraceThereDeleted) {
   const std::wstring program = folder.File(L"verlumo.exe");
   StartHelpLayer(program, Quoted(program));
   EXPECT_FALSE(TraceIsOn());
-  EXPECT_FALSE(IsExistingFile(old_trace));
+  EXPECT_FALSE(FileExists(old_trace));
   THookHelpSystem hook("C:\\nowhere\\vlmo.chm", "", HelpMode::kDirectCall);
   hook.set_context_callback([](std::int32_t) {});
   HelpContext(1);
-  EXPECT_FALSE(IsExistingFile(old_trace)) << "nothing is written while the trace is off";
+  EXPECT_FALSE(FileExists(old_trace)) << "nothing is written while the trace is off";
 }
 
 TEST_F(TraceTest, ADebugFileOrADebugArgumentSwitchesTheTraceOn) {

@@ -8,7 +8,7 @@
 #include <climits>
 #include <string>
 
-#include "shell/settings/registry_key.h"
+#include "shell/platform/registry_key.h"
 
 namespace verlumo {
 namespace {

@@ -25,7 +25,7 @@ constexpr double kBedWidth = 30;
 constexpr double kLaneWidth = 11;
 constexpr double kLaneEdgeWidth = 14;
 constexpr double kEdgeLineOffset = 7.5;
-constexpr std::array<Side, 4> kSides = {Side::Right, Side::Top, Side::Left, Side::Bottom};
+using verlumo::kSides;
 
 bool Marked(int kind) { return kind == 1 || kind == 2; }
 

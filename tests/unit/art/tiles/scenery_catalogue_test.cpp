@@ -9,8 +9,6 @@
 namespace verlumo::scenery {
 namespace {
 
-constexpr Side kSides[] = {Side::Right, Side::Top, Side::Left, Side::Bottom};
-
 TEST(SceneryCatalogue, DescribesEveryFixedCodeOnceAndPlacesItInAPiece) {
   const auto& tiles = SceneryTiles();
   ASSERT_EQ(tiles.size(), 109u);

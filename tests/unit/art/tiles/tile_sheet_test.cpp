@@ -18,7 +18,7 @@ using verlumo::EdgeCode;
 using verlumo::Side;
 using verlumo::TileCode;
 
-constexpr Side kSides[] = {Side::Right, Side::Top, Side::Left, Side::Bottom};
+using verlumo::kSides;
 constexpr int kCell = 48;
 
 const Image& Sheet() {

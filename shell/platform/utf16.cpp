@@ -1,5 +1,5 @@
 // Converting between UTF-8 and UTF-16 with the system's converter.
-#include "view/win32/utf16.h"
+#include "shell/platform/utf16.h"
 
 #include <windows.h>
 

@@ -1,7 +1,10 @@
 // Asking the system for the program file's path, however long it is.
-#include "shell/program_path.h"
+#include "shell/platform/program_path.h"
 
 #include <windows.h>
+
+#include "core/paths.h"
+#include "shell/platform/utf16.h"
 
 namespace verlumo {
 
@@ -13,5 +16,11 @@ std::wstring ProgramFile() {
     path.resize(path.size() * 2);
   }
 }
+
+std::wstring ProgramDirectoryOf(const std::wstring& program_file) {
+  return Utf8ToWide(FolderOf(WideToUtf8(program_file)));
+}
+
+std::string ProgramDirectory() { return WideToUtf8(ProgramDirectoryOf(ProgramFile())); }
 
 }  // namespace verlumo
