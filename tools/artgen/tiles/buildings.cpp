@@ -28,6 +28,16 @@ struct Box {
 
 Box Shrink(Box b, double by) { return {b.x + by, b.y + by, b.w - 2 * by, b.h - 2 * by}; }
 
+// A small rounded block standing on the ground, with its shadow cast down to the right.
+void PaintShadowedBlock(cairo_t* cr, double x, double y, double w, double h, double r,
+                        Colour colour) {
+  RoundedRect(cr, x, y, w, h, r);
+  FillShadow(cr, 1.5, 1.5, 0.3);
+  RoundedRect(cr, x, y, w, h, r);
+  SetColour(cr, colour);
+  cairo_fill(cr);
+}
+
 // A house with a gable roof seen from above: the half facing the sun bright, the other dark.
 void PaintGableHouse(cairo_t* cr, Box b, Colour roof, bool chimney = true) {
   cairo_rectangle(cr, b.x, b.y, b.w, b.h);
@@ -477,15 +487,7 @@ void PaintManor(cairo_t* cr) {
   PaintHipHouse(cr, {10, 30, 20, 34}, kRoofSlate);
   PaintHipHouse(cr, {66, 30, 20, 34}, kRoofSlate);
   PaintHipHouse(cr, {40, 4, 16, 8}, Shade(kRoofSlate, -0.08));
-  cairo_arc(cr, 48, 58, 6, 0, 2 * kPi);
-  SetColour(cr, kStone);
-  cairo_fill(cr);
-  cairo_arc(cr, 48, 58, 4.5, 0, 2 * kPi);
-  SetColour(cr, kWaterShallow);
-  cairo_fill(cr);
-  cairo_arc(cr, 48, 58, 1.2, 0, 2 * kPi);
-  SetColour(cr, kWaterFoam);
-  cairo_fill(cr);
+  FillDiscs(cr, 48, 58, {{6, kStone}, {4.5, kWaterShallow}, {1.2, kWaterFoam}});
   for (double x : {14.0, 82.0}) {
     PaintTree(cr, x, 78, 5.5, TreeKind::Round);
   }
@@ -523,11 +525,7 @@ void PaintFactory(cairo_t* cr) {
       cairo_stroke(cr);
     }
   }
-  RoundedRect(cr, 34, 60, 8, 22, 1);
-  FillShadow(cr, 1.5, 1.5, 0.3);
-  RoundedRect(cr, 34, 60, 8, 22, 1);
-  SetColour(cr, Rgb255(70, 110, 170));
-  cairo_fill(cr);
+  PaintShadowedBlock(cr, 34, 60, 8, 22, 1, Rgb255(70, 110, 170));
   cairo_rectangle(cr, 34, 60, 8, 6);
   SetColour(cr, Rgb255(220, 220, 225));
   cairo_fill(cr);
@@ -590,12 +588,7 @@ void Avenue(cairo_t* cr) {
 void StreetLamps(cairo_t* cr) {
   for (double y : {10.0, 38.0}) {
     for (double x : {8.0, 40.0}) {
-      cairo_arc(cr, x, y, 4, 0, 2 * kPi);
-      SetColour(cr, Rgb255(255, 240, 170), 0.35);
-      cairo_fill(cr);
-      cairo_arc(cr, x, y, 1.5, 0, 2 * kPi);
-      SetColour(cr, Rgb255(60, 64, 72));
-      cairo_fill(cr);
+      FillDiscs(cr, x, y, {{4, Rgb255(255, 240, 170), 0.35}, {1.5, Rgb255(60, 64, 72)}});
     }
   }
 }
@@ -615,11 +608,7 @@ void PetrolStation(cairo_t* cr) {
 
 void BusDepot(cairo_t* cr) {
   PaintGableHouse(cr, {7, 3, 30, 9}, kRoofGrey, false);
-  RoundedRect(cr, 14, 22, 19, 8, 1.5);
-  FillShadow(cr, 1.5, 1.5, 0.3);
-  RoundedRect(cr, 14, 22, 19, 8, 1.5);
-  SetColour(cr, Rgb255(240, 190, 40));
-  cairo_fill(cr);
+  PaintShadowedBlock(cr, 14, 22, 19, 8, 1.5, Rgb255(240, 190, 40));
   cairo_rectangle(cr, 16, 23.5, 15, 5);
   SetColour(cr, Rgb255(250, 220, 110));
   cairo_fill(cr);

@@ -124,15 +124,7 @@ void VillageGreen(cairo_t* cr) {
   cairo_fill_preserve(cr);
   SetGrainSource(cr, Grain::Stone);
   cairo_fill(cr);
-  cairo_arc(cr, 24, 24, 7, 0, 2 * kPi);
-  SetColour(cr, kStoneEdge);
-  cairo_fill(cr);
-  cairo_arc(cr, 24, 24, 5.8, 0, 2 * kPi);
-  SetColour(cr, kWaterShallow);
-  cairo_fill(cr);
-  cairo_arc(cr, 24, 24, 1.8, 0, 2 * kPi);
-  SetColour(cr, kStone);
-  cairo_fill(cr);
+  FillDiscs(cr, 24, 24, {{7, kStoneEdge}, {5.8, kWaterShallow}, {1.8, kStone}});
   cairo_arc(cr, 23.4, 23.4, 0.8, 0, 2 * kPi);
   SetColour(cr, kWaterFoam);
   cairo_fill(cr);

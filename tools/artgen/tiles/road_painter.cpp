@@ -161,15 +161,9 @@ void PaintPillars(cairo_t* cr, const Stretch& s) {
     cairo_save(cr);
     cairo_translate(cr, f.at.x + f.normal.x * 12 * sign, f.at.y + f.normal.y * 12 * sign);
     cairo_rotate(cr, std::atan2(f.tangent.y, f.tangent.x));
-    SetColour(cr, kShadow, 0.25);
-    cairo_rectangle(cr, -2.5, -2.5, 7, 7);
-    cairo_fill(cr);
-    SetColour(cr, kStoneEdge);
-    cairo_rectangle(cr, -3.5, -3.5, 7, 7);
-    cairo_fill(cr);
-    SetColour(cr, Shade(kStone, 0.25));
-    cairo_rectangle(cr, -2.5, -2.5, 5, 5);
-    cairo_fill(cr);
+    FillRects(cr, {{-2.5, -2.5, 7, 7, kShadow, 0.25},
+                   {-3.5, -3.5, 7, 7, kStoneEdge},
+                   {-2.5, -2.5, 5, 5, Shade(kStone, 0.25)}});
     cairo_restore(cr);
   }
 }
@@ -248,15 +242,9 @@ void PaintIsland(cairo_t* cr, double radius, Colour rim, int seed) {
 void PaintParkedCar(cairo_t* cr, double u, double v, Colour body) {
   cairo_save(cr);
   cairo_translate(cr, u, v);
-  SetColour(cr, kShadow, 0.3);
-  cairo_rectangle(cr, -4, -2.5, 10, 7);
-  cairo_fill(cr);
-  SetColour(cr, body);
-  cairo_rectangle(cr, -5, -3.5, 10, 7);
-  cairo_fill(cr);
-  SetColour(cr, Shade(body, 0.3));
-  cairo_rectangle(cr, -2, -2.5, 4, 5);
-  cairo_fill(cr);
+  FillRects(cr, {{-4, -2.5, 10, 7, kShadow, 0.3},
+                 {-5, -3.5, 10, 7, body},
+                 {-2, -2.5, 4, 5, Shade(body, 0.3)}});
   SetColour(cr, Rgb255(60, 70, 90));
   cairo_rectangle(cr, 2, -2.5, 1.5, 5);
   cairo_rectangle(cr, -3.5, -2.5, 1.2, 5);
@@ -399,40 +387,34 @@ void PaintMarkings(cairo_t* cr, const Layout& layout, const RoadKinds& kinds, co
   }
 }
 
+// The middle of a tile is laid in the two steps of every road: its edge under every road
+// first (step 0), then its surface with the grain (step 1). Fills and clears the current path.
+void FillMiddle(cairo_t* cr, int step, Colour edge, Colour surface, Grain grain) {
+  SetColour(cr, step == 0 ? edge : surface);
+  cairo_fill_preserve(cr);
+  if (step == 1) {
+    SetGrainSource(cr, grain);
+    cairo_fill_preserve(cr);
+  }
+  cairo_new_path(cr);
+}
+
 void PaintMiddle(cairo_t* cr, const Layout& layout, const RoadStyle& style, int step) {
   if (!layout.dead_end.empty() && layout.stretches[0].kind != 1) {
     // A lane ends in a little round yard at the middle of the tile.
     cairo_arc(cr, kMid, kMid, step == 0 ? kLaneEdgeWidth / 2 : kLaneWidth / 2, 0, 2 * kPi);
-    SetColour(cr, step == 0 ? kGravelEdge : kGravel);
-    cairo_fill_preserve(cr);
-    if (step == 1) {
-      SetGrainSource(cr, Grain::Gravel);
-      cairo_fill(cr);
-    }
-    cairo_new_path(cr);
+    FillMiddle(cr, step, kGravelEdge, kGravel, Grain::Gravel);
     return;
   }
   if (!layout.dead_end.empty()) {
     if (style.dead_end == RoadEnd::TurningLoop) {
       cairo_arc(cr, kMid, kMid, step == 0 ? 14.5 : 13, 0, 2 * kPi);
-      SetColour(cr, step == 0 ? kKerb : kAsphalt);
-      cairo_fill_preserve(cr);
-      if (step == 1) {
-        SetGrainSource(cr, Grain::Asphalt);
-        cairo_fill_preserve(cr);
-      }
-      cairo_new_path(cr);
+      FillMiddle(cr, step, kKerb, kAsphalt, Grain::Asphalt);
     } else {
       cairo_save(cr);
       FaceSide(cr, layout.dead_end[0]);
       CarParkShape(cr, step == 0 ? 1.5 : 0);
-      SetColour(cr, step == 0 ? kKerb : kAsphalt);
-      cairo_fill_preserve(cr);
-      if (step == 1) {
-        SetGrainSource(cr, Grain::Asphalt);
-        cairo_fill(cr);
-      }
-      cairo_new_path(cr);
+      FillMiddle(cr, step, kKerb, kAsphalt, Grain::Asphalt);
       cairo_restore(cr);
     }
     return;
@@ -440,22 +422,10 @@ void PaintMiddle(cairo_t* cr, const Layout& layout, const RoadStyle& style, int 
   if (!layout.junction) return;
   if (style.junction == Junction::Roundabout) {
     cairo_arc(cr, kMid, kMid, step == 0 ? 18.5 : 17, 0, 2 * kPi);
-    SetColour(cr, step == 0 ? kKerb : kAsphalt);
-    cairo_fill_preserve(cr);
-    if (step == 1) {
-      SetGrainSource(cr, Grain::Asphalt);
-      cairo_fill_preserve(cr);
-    }
-    cairo_new_path(cr);
+    FillMiddle(cr, step, kKerb, kAsphalt, Grain::Asphalt);
   } else if (style.junction == Junction::TreeIsland) {
     cairo_arc(cr, kMid, kMid, step == 0 ? 13.5 : 12, 0, 2 * kPi);
-    SetColour(cr, step == 0 ? kGravelEdge : kGravel);
-    cairo_fill_preserve(cr);
-    if (step == 1) {
-      SetGrainSource(cr, Grain::Gravel);
-      cairo_fill_preserve(cr);
-    }
-    cairo_new_path(cr);
+    FillMiddle(cr, step, kGravelEdge, kGravel, Grain::Gravel);
   }
 }
 

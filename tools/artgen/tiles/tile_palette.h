@@ -4,6 +4,8 @@
 
 #include <cairo.h>
 
+#include <initializer_list>
+
 namespace artgen::tiles {
 
 struct Colour {
@@ -71,5 +73,22 @@ Colour Mix(Colour a, Colour b, double t);
 Colour Shade(Colour c, double amount);
 
 void SetColour(cairo_t* cr, Colour c, double alpha = 1.0);
+
+// Small objects are built up in layers from the back to the front (shadow, edge, face,
+// detail), each a shape filled with one colour over the layers before it.
+struct RectLayer {
+  double x, y, w, h;
+  Colour colour;
+  double alpha = 1.0;
+};
+void FillRects(cairo_t* cr, std::initializer_list<RectLayer> layers);
+
+// Concentric discs around one centre, the first one at the back.
+struct DiscLayer {
+  double radius;
+  Colour colour;
+  double alpha = 1.0;
+};
+void FillDiscs(cairo_t* cr, double x, double y, std::initializer_list<DiscLayer> layers);
 
 }  // namespace artgen::tiles
