@@ -28,16 +28,16 @@ bool BoardHas(const Board& board, bool (*wanted)(TileCode)) {
 
 void Game::StartLevel(int level) {
   if (state.levels.empty()) return;  // the level table is filled before any level starts
-  state.current_level = std::clamp(level, 1, state.level_count());
+  state.current_level = state.ClampLevel(level);
   state.board = state.levels[state.current_level - 1];
   Shuffle();
   ChooseSelectedCell();
   for (int column = 0; column < kColumns; ++column) {
-    for (int row = 0; row < kRows; ++row) host_.DrawCell(column, row);
+    for (int row = 0; row < kRows; ++row) display_.board.DrawCell(column, row);
   }
   state.moved = false;
   SetSolvedState(false);
-  host_.UpdateCaption();
+  display_.board.UpdateCaption();
 }
 
 void Game::Shuffle() {
@@ -60,12 +60,9 @@ void Game::ChooseSelectedCell() {
   state.selected_row = cell % kRows;
 }
 
-void Game::boxMouseDown(int x, int y) {
+void Game::PressCell(int column, int row) {
   if (!state.has_selected_cell) return;
-  if (x < kBoardLeft || y < kBoardTop) return;
-  const int column = (x - kBoardLeft) / kTileSize;
-  const int row = (y - kBoardTop) / kTileSize;
-  if (column >= kColumns || row >= kRows) return;
+  if (column < 0 || column >= kColumns || row < 0 || row >= kRows) return;
   if (column == state.selected_column && row == state.selected_row) return;
   TileCode& clicked = state.board[CellIndex(column, row)];
   if (!IsMovable(clicked)) return;
@@ -76,9 +73,9 @@ void Game::boxMouseDown(int x, int y) {
   std::swap(clicked, state.board[CellIndex(old_column, old_row)]);
   state.selected_column = column;
   state.selected_row = row;
-  host_.PlaySound(kClickSound);
-  host_.DrawCell(column, row);
-  host_.DrawCell(old_column, old_row);
+  display_.sounds.PlaySound(kClickSound);
+  display_.board.DrawCell(column, row);
+  display_.board.DrawCell(old_column, old_row);
   state.moved = true;
   if (IsBoardSolved()) LevelSolved();
 }
@@ -86,28 +83,28 @@ void Game::boxMouseDown(int x, int y) {
 bool Game::IsBoardSolved() const { return verlumo::IsBoardSolved(state.board); }
 
 void Game::LevelSolved() {
-  host_.PlaySound(kSolvedSound);
+  display_.sounds.PlaySound(kSolvedSound);
   SetSolvedState(true);
-  host_.ShowModal(Dialog::Solved);
+  questions_.ShowModal(Dialog::Solved);
   std::uint8_t& flag = state.solved_flags[state.current_level - 1];
   if (flag == 0) flag = 1;  // a flag loaded as any other non-zero value stays as it was
-  host_.levelboxPaint();
-  host_.UpdateCaption();
-  host_.DrawProgressGauge();
+  display_.board.levelboxPaint();
+  display_.board.UpdateCaption();
+  display_.board.DrawProgressGauge();
   // Once every level has been solved the announcement has been made for this run.
   if (state.all_solved) return;
   state.all_solved = state.AreAllLevelsSolved();
-  if (state.all_solved) host_.ShowModal(Dialog::AllSolved);
+  if (state.all_solved) questions_.ShowModal(Dialog::AllSolved);
 }
 
 void Game::RestartBtnClick() {
-  if (!state.solved_state && state.moved && host_.ShowModal(Dialog::Restart) != kModalYes) return;
+  if (!state.solved_state && state.moved && questions_.ShowModal(Dialog::Restart) != kModalYes) return;
   StartLevel(state.current_level);
 }
 
 void Game::SetSolvedState(bool solved) {
   state.solved_state = solved;
-  host_.ApplyLanguage();
+  display_.controls.ApplyLanguage();
 }
 
 }  // namespace verlumo

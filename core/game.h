@@ -1,26 +1,25 @@
 // The game itself: starting and shuffling levels, carrying the selected tile across the board,
-// the solve sequence, and the player's progress with its game files. Everything the rules need
-// from the window goes through GameHost.
+// the solve sequence, the level selector, and the player's progress with its game files. The
+// rules speak in cells and levels; they tell the display what to show and ask the player
+// through the questions role.
 #pragma once
 
 #include <string>
 
-#include "core/game_host.h"
+#include "core/game_display.h"
+#include "core/game_questions.h"
 #include "core/game_state.h"
 #include "core/random.h"
 
 namespace verlumo {
 
-// Where the board area's tiles lie: cell (c, r) has its top-left corner at
-// (kBoardLeft + c * 48, kBoardTop + r * 48) in the 520 x 376 board area.
-constexpr int kBoardLeft = 22;
-constexpr int kBoardTop = 20;
-
 class Game {
  public:
-  Game(GameHost& host, Random& random) : host_(host), random_(random) {}
+  // The state belongs to the game window, which keeps it for the whole run.
+  Game(GameState& state, const GameDisplay& display, GameQuestions& questions, Random& random)
+      : state(state), display_(display), questions_(questions), random_(random) {}
 
-  GameState state;
+  GameState& state;
 
   // Start-up, in the order the game window calls them.
   // All flags 0, then up to 500 bytes of the named game file; it becomes the current game file
@@ -29,14 +28,15 @@ class Game {
   // Fills the level table from program directory + "vlmo.dat"; reports a failure and falls back
   // to one blank level.
   void ReadLevelFile();
-  // Brings the stored level into 1..level count, gives the level selector its range and moves
-  // it to the current level.
+  // Gives the level selector its range and moves it to the stored level, brought into
+  // 1..level count.
   void SetUpLevelSelector(int stored_level);
   void ComputeAllSolved();
 
   // Play rules.
   void StartLevel(int level);
-  void boxMouseDown(int x, int y);  // position relative to the board area
+  // A press on the cell at (column, row); anything but another movable tile is ignored.
+  void PressCell(int column, int row);
   bool IsBoardSolved() const;
   void LevelSolved();
   void RestartBtnClick();
@@ -46,17 +46,22 @@ class Game {
   void NewGameBtnClick();
   void sUpBtnClick();
   void sDownBtnClick();
-  void levelScrollChange(int position);
+  // Every move of the level selector, by the player or by the rules, comes here. The position
+  // is brought into 1..level count; a position the selector does not show yet is shown and
+  // starts that level.
+  void MoveLevelSelector(int position);
   void SaveGame();
   void LoadGame();
 
  private:
+  void levelScrollChange(int position);
   void Shuffle();
   void ChooseSelectedCell();
   void GoToUnsolvedLevel(int step);
   void ReadGameFileIntoFlags(const std::string& path);
 
-  GameHost& host_;
+  GameDisplay display_;
+  GameQuestions& questions_;
   Random& random_;
 };
 

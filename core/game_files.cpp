@@ -22,7 +22,7 @@ void Game::ReadGameFileIntoFlags(const std::string& path) {
   state.solved_flags.fill(0);
   const FileRead read = ReadFilePrefix(path, state.solved_flags.size());
   if (read.error != 0) {
-    host_.ShowErrorMessage(LoadErrorText(state.language, path));
+    questions_.ShowErrorMessage(LoadErrorText(state.language.value(), path));
     return;
   }
   std::copy(read.bytes.begin(), read.bytes.end(), state.solved_flags.begin());
@@ -39,45 +39,45 @@ void Game::ReadLevelFile() {
   // The table is complete before the message box runs its own message loop, so a paint
   // meanwhile finds a consistent game.
   if (contents.error != 0) {
-    host_.ShowErrorMessage(
-        LevelFileErrorText(state.language, contents.error, state.program_directory));
+    questions_.ShowErrorMessage(
+        LevelFileErrorText(state.language.value(), contents.error, state.program_directory));
   }
 }
 
 void Game::SaveGame() {
   std::optional<std::string> chosen =
       FileExists(state.current_game_file)
-          ? host_.ChooseSaveFile(FolderOf(state.current_game_file),
+          ? questions_.ChooseSaveFile(FolderOf(state.current_game_file),
                                  FileNameOf(state.current_game_file))
-          : host_.ChooseSaveFile(state.program_directory, std::nullopt);
+          : questions_.ChooseSaveFile(state.program_directory, std::nullopt);
   std::string name;
   for (;;) {
     if (!chosen) return;
     name = ChangeExtension(*chosen, kGameFileExtension);
     if (!FileExists(name) ||
-        host_.AskYesNoWarning(OverwriteQuestionText(state.language, FileNameOf(name)))) {
+        questions_.AskYesNoWarning(OverwriteQuestionText(state.language.value(), FileNameOf(name)))) {
       break;
     }
-    chosen = host_.ChooseSaveFile(FolderOf(*chosen), FileNameOf(*chosen));
+    chosen = questions_.ChooseSaveFile(FolderOf(*chosen), FileNameOf(*chosen));
   }
 
   const std::vector<std::uint8_t> flags(state.solved_flags.begin(), state.solved_flags.end());
   if (ReplaceFileContents(name, flags) == 0) {
     state.current_game_file = name;
   } else {
-    host_.ShowErrorMessage(SaveErrorText(state.language, FileNameOf(name)));
+    questions_.ShowErrorMessage(SaveErrorText(state.language.value(), FileNameOf(name)));
   }
-  host_.UpdateCaption();
+  display_.board.UpdateCaption();
 }
 
 void Game::LoadGame() {
-  const std::optional<std::string> chosen = host_.ChooseOpenFile(state.current_game_file);
+  const std::optional<std::string> chosen = questions_.ChooseOpenFile(state.current_game_file);
   if (!chosen || chosen->empty()) return;
   if (FileExists(*chosen)) ReadGameFileIntoFlags(*chosen);
   // A name that does not exist yet keeps the flags and only renames the game.
   state.current_game_file = *chosen;
-  host_.UpdateCaption();
-  host_.DrawProgressGauge();
+  display_.board.UpdateCaption();
+  display_.board.DrawProgressGauge();
 }
 
 }  // namespace verlumo

@@ -7,22 +7,22 @@
 namespace verlumo {
 
 void Game::SetUpLevelSelector(int stored_level) {
-  state.current_level = std::clamp(stored_level, 1, state.level_count());
-  host_.SetLevelSelectorRange(state.level_count());
-  host_.SetLevelSelector(state.current_level);
+  state.current_level = state.ClampLevel(stored_level);
+  display_.controls.SetLevelSelectorRange(state.level_count());
+  MoveLevelSelector(state.current_level);
 }
 
 void Game::ComputeAllSolved() { state.all_solved = state.AreAllLevelsSolved(); }
 
 void Game::NewGameBtnClick() {
-  if (!state.solved_state && host_.ShowModal(Dialog::GiveUp) != kModalYes) return;
+  if (!state.solved_state && questions_.ShowModal(Dialog::GiveUp) != kModalYes) return;
   state.current_level = 1;
-  host_.SetLevelSelector(1);
+  MoveLevelSelector(1);
   // Flags above the level count belong to levels this level file lacks; they are kept.
   std::fill_n(state.solved_flags.begin(), state.level_count(), std::uint8_t{0});
   StartLevel(1);
-  host_.UpdateCaption();
-  host_.DrawProgressGauge();
+  display_.board.UpdateCaption();
+  display_.board.DrawProgressGauge();
 }
 
 void Game::sUpBtnClick() { GoToUnsolvedLevel(+1); }
@@ -39,17 +39,26 @@ void Game::GoToUnsolvedLevel(int step) {
     if (level > count) level = 1;
     if (level < 1) level = count;
     if (!state.IsLevelSolved(level)) {
+      // The level starts, and starts once more as the selector follows it.
       StartLevel(level);
-      host_.SetLevelSelector(level);
-      host_.UpdateCaption();
+      MoveLevelSelector(level);
+      display_.board.UpdateCaption();
       return;
     }
   }
 }
 
+void Game::MoveLevelSelector(int position) {
+  const int level = state.ClampLevel(position);
+  if (level == state.level_selector) return;
+  state.level_selector = level;
+  display_.controls.SetLevelSelector(level);
+  levelScrollChange(level);
+}
+
 void Game::levelScrollChange(int position) {
   StartLevel(position);
-  host_.UpdateCaption();
+  display_.board.UpdateCaption();
 }
 
 }  // namespace verlumo

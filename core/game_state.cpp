@@ -5,6 +5,11 @@
 
 namespace verlumo {
 
+int GameState::ClampLevel(int level) const {
+  // Before the level file is read there is no level; 1 stands for the first one to come.
+  return std::clamp(level, 1, std::max(1, level_count()));
+}
+
 bool GameState::AreAllLevelsSolved() const {
   const auto first = solved_flags.begin();
   return std::all_of(first, first + level_count(), [](std::uint8_t flag) { return flag != 0; });

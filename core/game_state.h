@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/board.h"
+#include "core/language.h"
 #include "core/level_file.h"
 #include "core/texts.h"
 
@@ -28,15 +29,20 @@ struct GameState {
   // without a carried tile, and clicks on it do nothing.
   bool has_selected_cell = false;
   int current_level = 1;
+  // The position the level selector shows. It follows the current level, one step behind
+  // while a command is under way: moving it to a new position starts that level.
+  int level_selector = 1;
   bool solved_state = false;
   bool moved = false;
   bool all_solved = false;
   SolvedFlags solved_flags{};
-  int language = kLanguageUnset;   // the process-wide tongue: -1 unset, 0 English, 1 German
+  Language language;               // the process-wide tongue: -1 unset, 0 English, 1 German
   std::string program_directory;   // with its trailing separator
   std::string current_game_file;   // full path; may name a file that does not exist yet
 
   int level_count() const { return static_cast<int>(levels.size()); }
+  // Any level number brought into 1..level count.
+  int ClampLevel(int level) const;
   bool IsLevelSolved(int level) const { return solved_flags[level - 1] != 0; }
   // True when every level from 1 to the level count has a non-zero flag.
   bool AreAllLevelsSolved() const;

@@ -16,8 +16,7 @@ int RunGame() {
   verlumo::TMainForm main_form;
   if (!main_form.Create()) return verlumo::ReportStartFailure(main_form.creation_failure());
   verlumo::GameDialogs dialogs;
-  verlumo::DialogContext context{main_form.handle(), main_form.icon(), main_form.language(),
-                                 [&main_form] { main_form.ApplyLanguage(); }};
+  verlumo::DialogContext context{main_form.handle(), main_form.icon(), &main_form.language()};
   if (!dialogs.CreateAll(context)) return verlumo::ReportStartFailure(dialogs.creation_failure());
   main_form.AttachDialogs(dialogs);
   main_form.Show();

@@ -1,8 +1,6 @@
 // The main window's messages and toolbar commands, and its language-dependent texts.
 #include "shell/main_form.h"
 
-#include <algorithm>
-
 #include "core/texts.h"
 #include "shell/dialogs/game_dialogs.h"
 #include "shell/dialogs/hyperlink_label.h"
@@ -63,14 +61,14 @@ void TMainForm::OnPaint(HDC dc) { toolbar_.Paint(dc); }
 void TMainForm::OnCommand(int id, HWND) {
   if (id == kLevelScrollId) return;
   switch (static_cast<ToolButton>(id - kFirstToolButtonId)) {
-    case ToolButton::NewGame: game_.NewGameBtnClick(); break;
-    case ToolButton::Restart: game_.RestartBtnClick(); break;
-    case ToolButton::Load: game_.LoadGame(); break;
-    case ToolButton::Save: game_.SaveGame(); break;
+    case ToolButton::NewGame: game_->NewGameBtnClick(); break;
+    case ToolButton::Restart: game_->RestartBtnClick(); break;
+    case ToolButton::Load: game_->LoadGame(); break;
+    case ToolButton::Save: game_->SaveGame(); break;
     case ToolButton::Sound: break;  // the switch is the button's own state, read at each play
     case ToolButton::Exit: PostMessageW(handle(), WM_CLOSE, 0, 0); break;
-    case ToolButton::Down: game_.sDownBtnClick(); break;
-    case ToolButton::Up: game_.sUpBtnClick(); break;
+    case ToolButton::Down: game_->sDownBtnClick(); break;
+    case ToolButton::Up: game_->sUpBtnClick(); break;
     case ToolButton::Tongue: TongueBtnClick(); break;
     case ToolButton::Rules: RulesBtnClick(); break;
     case ToolButton::Info: InfoBtnClick(); break;
@@ -79,8 +77,8 @@ void TMainForm::OnCommand(int id, HWND) {
   ReportSoundFailure();
 }
 
-// Every position the selector passes counts, also while its thumb is dragged; a request that
-// leaves it where it is reports nothing.
+// Every position the selector passes counts, also while its thumb is dragged; the rules decide
+// what a position means.
 void TMainForm::OnLevelScroll(int request) {
   SCROLLINFO info{};
   info.cbSize = sizeof info;
@@ -98,7 +96,8 @@ void TMainForm::OnLevelScroll(int request) {
     case SB_THUMBPOSITION: position = info.nTrackPos; break;
     default: return;
   }
-  SetLevelSelector(std::clamp(position, info.nMin, info.nMax));
+  game_->MoveLevelSelector(position);
+  ReportSoundFailure();
 }
 
 void TMainForm::SetLevelSelectorRange(int last) {
@@ -106,31 +105,22 @@ void TMainForm::SetLevelSelectorRange(int last) {
 }
 
 void TMainForm::SetLevelSelector(int position) {
-  if (GetScrollPos(toolbar_.level_scroll(), SB_CTL) == position) return;
   SetScrollPos(toolbar_.level_scroll(), SB_CTL, position, TRUE);
-  levelScrollChange(position);
-}
-
-void TMainForm::levelScrollChange(int position) {
-  game_.levelScrollChange(position);
-  ReportSoundFailure();
 }
 
 void TMainForm::boxMouseDown(int x, int y) {
-  game_.boxMouseDown(x, y);
+  if (const std::optional<Cell> cell = CellAt(x, y)) game_->PressCell(cell->column, cell->row);
   ReportSoundFailure();
 }
 
 void TMainForm::TimerTimer() { view_->TimerTimer(); }
 
-void TMainForm::TongueBtnClick() {
-  dialogs_->ShowLanguage();
-  ApplyLanguage();
-}
+// A new language re-words the window through the language's listener.
+void TMainForm::TongueBtnClick() { dialogs_->ShowLanguage(); }
 
 void TMainForm::RulesBtnClick() {
   // German rules are help context 1, English ones context 2; the help hook serves the request.
-  HelpContext(game_.state.language == kLanguageGerman ? 1 : 2);
+  HelpContext(state_.language.value() == kLanguageGerman ? 1 : 2);
 }
 
 void TMainForm::InfoBtnClick() { dialogs_->ShowInfo(); }
@@ -143,7 +133,7 @@ void TMainForm::ZorbelBtnClick() {
 }
 
 void TMainForm::ApplyLanguage() {
-  const int language = game_.state.language;
+  const int language = state_.language.value();
   struct Hint {
     ToolButton button;
     const char* german;
@@ -170,7 +160,7 @@ void TMainForm::ApplyLanguage() {
   // The one hint in the other language: it names the language the button leads away from.
   toolbar_.SetHint(toolbar_.button(ToolButton::Tongue).handle(),
                    Bilingual(language, "I don't speak german.", "Ich spreche nicht englisch."));
-  UpdateCaption();
+  view_->UpdateCaption();
 }
 
 }  // namespace verlumo

@@ -1,8 +1,9 @@
-// The main window, TMainForm: the game's one working window. It owns the game state (through
-// the core's Game), the view that draws it, the bitmap and sound lists, the settings store and
-// the animation timer, and turns window messages into calls on the core. Its handlers are the
-// game's start-up and shutdown, its toolbar commands, and the services the core and the view ask
-// of a window (GameHost, ViewHost).
+// The main window, TMainForm: the game's one working window. It owns the game state, the rules
+// that work on it (Game), the view that draws it, the bitmap and sound lists, the player's
+// questions, the settings store and the animation timer, and turns window messages into calls
+// on the rules: presses become cells, scroll requests become selector positions. It shows the
+// window's own texts and the level selector for the rules (ControlsDisplay) and gives the view
+// the caption and hints (ViewHost).
 #pragma once
 
 #include <windows.h>
@@ -12,12 +13,13 @@
 #include <string>
 
 #include "core/game.h"
-#include "shell/file_dialogs.h"
+#include "core/game_state.h"
 #include "shell/form_helper.h"
 #include "shell/forms/form.h"
 #include "shell/forms/gdi_handles.h"
 #include "shell/help/hh_funcs.h"
 #include "shell/paint_box.h"
+#include "shell/player_questions.h"
 #include "shell/settings/settings_store.h"
 #include "shell/toolbar.h"
 #include "view/board_geometry.h"
@@ -30,7 +32,7 @@ namespace verlumo {
 
 class GameDialogs;
 
-class TMainForm final : public Form, private GameHost, private ViewHost {
+class TMainForm final : public Form, private ControlsDisplay, private ViewHost {
  public:
   static constexpr const wchar_t* kClassName = L"TMainForm";
   // The toolbar over the board area, as wide as the board area.
@@ -44,12 +46,11 @@ class TMainForm final : public Form, private GameHost, private ViewHost {
   // window cannot be made.
   bool Create();
   // The dialogs are made after the main window; it shows them from then on.
-  void AttachDialogs(GameDialogs& dialogs) { dialogs_ = &dialogs; }
+  void AttachDialogs(GameDialogs& dialogs);
   // Shows the window; its first activation opens the splash screen.
   void Show();
   HICON icon() const { return icon_.get(); }
-  int* language() { return &game_.state.language; }
-  void ApplyLanguage() override;
+  Language& language() { return state_.language; }
 
  private:
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
@@ -71,7 +72,6 @@ class TMainForm final : public Form, private GameHost, private ViewHost {
   // Commands and events.
   void boxPaint();
   void boxMouseDown(int x, int y);
-  void levelScrollChange(int position);
   void OnLevelScroll(int request);
   void TongueBtnClick();
   void RulesBtnClick();
@@ -82,20 +82,10 @@ class TMainForm final : public Form, private GameHost, private ViewHost {
   void ReportSoundFailure();
   void ReportSettingsFailure(const SettingsWriteResult& result);
 
-  // GameHost: what the play rules ask of the window.
-  void DrawCell(int column, int row) override;
-  void PlaySound(int sound) override;
-  void UpdateCaption() override;
-  void levelboxPaint() override;
-  void DrawProgressGauge() override;
-  int ShowModal(Dialog dialog) override;
+  // ControlsDisplay: the window's texts and the level selector, shown for the rules.
+  void ApplyLanguage() override;
   void SetLevelSelectorRange(int last) override;
   void SetLevelSelector(int position) override;
-  std::optional<std::string> ChooseSaveFile(const std::string& folder,
-                                            const std::optional<std::string>& file_name) override;
-  std::optional<std::string> ChooseOpenFile(const std::string& start_path) override;
-  bool AskYesNoWarning(const std::string& text) override;
-  void ShowErrorMessage(const std::string& text) override;
 
   // ViewHost: what the drawing asks of the window.
   void SetCaption(const std::string& caption) override;
@@ -105,8 +95,10 @@ class TMainForm final : public Form, private GameHost, private ViewHost {
   static constexpr UINT_PTR kAnimationTimer = 1;
   static constexpr UINT kAnimationInterval = 75;  // milliseconds
 
+  GameState state_;
   Random random_;
-  Game game_{*this, random_};
+  // Made by the creation step once the view and the sounds are there; gone before them.
+  std::unique_ptr<Game> game_;
   SettingsStore ini_;
   FormHelper form_helper_{ini_};
   GameDialogs* dialogs_ = nullptr;
@@ -118,7 +110,7 @@ class TMainForm final : public Form, private GameHost, private ViewHost {
   OwnedIcon icon_;
   Toolbar toolbar_;
   PaintBox box_;
-  std::unique_ptr<GameFileDialogs> file_dialogs_;
+  std::unique_ptr<PlayerQuestions> questions_;
 
   // The bitmap list, the cell buffer and the surfaces the view draws on.
   std::unique_ptr<GdiBitmapSurface> tile_sheet_, frame_sheet_, glyph_sheet_, cell_buffer_;

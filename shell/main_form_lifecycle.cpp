@@ -53,7 +53,13 @@ bool TMainForm::ReadPicturesAndSounds() {
 
 // The toolbar and the board area.
 bool TMainForm::CreateControls() {
-  if (!toolbar_.Create(handle(), [this] { levelboxPaint(); })) return Refuse(L"the toolbar");
+  if (!toolbar_.Create(handle(), [this] {
+        if (!view_) return;
+        GdiWindowSurface::Batch batch(*level_counter_surface_);
+        view_->levelboxPaint();
+      })) {
+    return Refuse(L"the toolbar");
+  }
   if (!box_.Create(handle(), RECT{0, Toolbar::kHeight, kClientWidth, kClientHeight},
                    [this] { boxPaint(); }, [this](int x, int y) { boxMouseDown(x, y); })) {
     return Refuse(L"the board area");
@@ -61,20 +67,16 @@ bool TMainForm::CreateControls() {
   box_surface_ = std::make_unique<GdiWindowSurface>(box_.handle(), kBoardAreaWidth, kBoardAreaHeight);
   level_counter_surface_ = std::make_unique<GdiWindowSurface>(toolbar_.level_counter(), kLevelCounterWidth,
                                                               kLevelCounterHeight);
-  file_dialogs_ = std::make_unique<GameFileDialogs>(handle(), [this](const std::string& reason) {
-    ShowErrorMessage(Bilingual(game_.state.language, "Der Dateidialog kann nicht geöffnet werden: ",
-                               "The file dialog cannot be opened: ") +
-                     reason);
-  });
+  questions_ = std::make_unique<PlayerQuestions>(handle(), state_.language);
   return true;
 }
 
 bool TMainForm::FormCreate() {
   first_show_ = true;
-  GameState& state = game_.state;
+  GameState& state = state_;
   state.program_directory = ProgramDirectory();
   random_.Seed(ClockSeed());
-  state.language = ini_.ReadInteger(kCommon, "tongue", kLanguageUnset);
+  state.language.Set(ini_.ReadInteger(kCommon, "tongue", kLanguageUnset));
 
   RECT outer{0, 0, kClientWidth, kClientHeight};
   AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongPtrW(handle(), GWL_STYLE)), FALSE,
@@ -85,7 +87,7 @@ bool TMainForm::FormCreate() {
   cell_buffer_ = std::make_unique<GdiBitmapSurface>(kCellBufferSize, kCellBufferSize);
   if (!cell_buffer_->valid()) {
     MessageBoxW(nullptr,
-                Utf8ToWide(Bilingual(state.language, "Zuwenig Speicher! Programm wird beendet.",
+                Utf8ToWide(Bilingual(state.language.value(), "Zuwenig Speicher! Programm wird beendet.",
                                      "Not enough memory! Program aborted."))
                     .c_str(),
                 L"Verlumo", MB_OK | MB_ICONERROR);
@@ -94,22 +96,30 @@ bool TMainForm::FormCreate() {
   view_ = std::make_unique<BoardView>(state, BitmapList{*tile_sheet_, *frame_sheet_, *glyph_sheet_},
                                       *box_surface_, *level_counter_surface_, *cell_buffer_,
                                       static_cast<ViewHost&>(*this));
+  game_ = std::make_unique<Game>(state, GameDisplay{*view_, *sounds_, *this}, *questions_, random_);
 
   const int stored_level = ini_.ReadInteger(kCommon, "level", 1);
   state.levels.clear();
   state.solved_flags.fill(0);
-  game_.LoadCurrentGameFile(ini_.ReadString(kCommon, "save", state.program_directory + kDefaultGameFileName));
-  game_.ReadLevelFile();
-  game_.SetUpLevelSelector(stored_level);
+  game_->LoadCurrentGameFile(ini_.ReadString(kCommon, "save", state.program_directory + kDefaultGameFileName));
+  game_->ReadLevelFile();
+  game_->SetUpLevelSelector(stored_level);
   help_hook_ = std::make_unique<hh::THookHelpSystem>(state.program_directory + "vlmo.chm", "",
                                                      hh::HelpMode::kDirectCall);
-  game_.ComputeAllSolved();
-  game_.StartLevel(state.current_level);
+  game_->ComputeAllSolved();
+  game_->StartLevel(state.current_level);
   toolbar_.button(ToolButton::Sound).set_down(ini_.ReadBool(kCommon, "sound", true));
   ApplyLanguage();
+  // From now on every change of the language re-words the window at once.
+  state.language.AddListener([this] { ApplyLanguage(); });
   view_->set_animation_frame(0);
   if (SetTimer(handle(), kAnimationTimer, kAnimationInterval, nullptr) == 0) return Refuse(L"the animation timer");
   return true;
+}
+
+void TMainForm::AttachDialogs(GameDialogs& dialogs) {
+  dialogs_ = &dialogs;
+  questions_->AttachDialogs(dialogs);
 }
 
 void TMainForm::Show() {
@@ -124,10 +134,7 @@ void TMainForm::FormActivate() {
   if (!first_show_) return;
   first_show_ = false;
   dialogs_->ShowSplash();
-  if (game_.state.language == kLanguageUnset) {
-    dialogs_->ShowLanguage();
-    ApplyLanguage();
-  }
+  if (state_.language.value() == kLanguageUnset) dialogs_->ShowLanguage();
 }
 
 // Every way of closing comes here first; only "yes" in the end-game dialog lets it go on.
@@ -144,23 +151,24 @@ void TMainForm::FormClose() {
   help_hook_.reset();
   hh::HHCloseAll();
   // Cancelling the save dialog does not stop the close.
-  game_.SaveGame();
+  game_->SaveGame();
   ReportSettingsFailure(ini_.WriteBool(kCommon, "sound", toolbar_.button(ToolButton::Sound).down()));
-  ReportSettingsFailure(ini_.WriteInteger(kCommon, "level", game_.state.current_level));
-  ReportSettingsFailure(ini_.WriteInteger(kCommon, "tongue", game_.state.language));
-  ReportSettingsFailure(ini_.WriteString(kCommon, "save", game_.state.current_game_file));
+  ReportSettingsFailure(ini_.WriteInteger(kCommon, "level", state_.current_level));
+  ReportSettingsFailure(ini_.WriteInteger(kCommon, "tongue", state_.language.value()));
+  ReportSettingsFailure(ini_.WriteString(kCommon, "save", state_.current_game_file));
 }
 
 void TMainForm::FormDestroy() {
   KillTimer(handle(), kAnimationTimer);
-  game_.state.levels.clear();
+  game_.reset();
+  state_.levels.clear();
   view_.reset();
   cell_buffer_.reset();
 }
 
 void TMainForm::ReportSettingsFailure(const SettingsWriteResult& result) {
   if (result.ok()) return;
-  MessageBoxW(handle(), Utf8ToWide(SettingsWriteErrorText(game_.state.language, result)).c_str(),
+  MessageBoxW(handle(), Utf8ToWide(SettingsWriteErrorText(state_.language.value(), result)).c_str(),
               L"Verlumo", MB_OK | MB_ICONERROR);
 }
 

@@ -2,7 +2,7 @@
 // the bitmap list.
 #include "view/board_view.h"
 
-#include "core/game.h"
+#include "view/board_geometry.h"
 #include "view/sheet_layout.h"
 #include "view/status_texts.h"
 
@@ -22,8 +22,9 @@ void BoardView::DrawBackground() {
 
 void BoardView::DrawCell(int column, int row) {
   const PixelOffset picture = SheetPosition(state_.board[CellIndex(column, row)]);
-  box_.Copy(kBoardLeft + column * kTileSize, kBoardTop + row * kTileSize, kTileSize, kTileSize,
-            bitmaps_.tiles, picture.x, picture.y, RasterOp::kCopy);
+  const PixelOffset origin = CellOrigin(column, row);
+  box_.Copy(origin.x, origin.y, kTileSize, kTileSize, bitmaps_.tiles, picture.x, picture.y,
+            RasterOp::kCopy);
 }
 
 void BoardView::PaintBoardArea() {
@@ -60,8 +61,8 @@ void BoardView::DrawSelectedCell() {
                       kMarkerSpriteTop, RasterOp::kPaint);
   }
   // The finished cell reaches the board in one copy, so a tick never shows half a marker.
-  box_.Copy(kBoardLeft + column * kTileSize, kBoardTop + row * kTileSize, kTileSize, kTileSize,
-            cell_buffer_, 0, 0, RasterOp::kCopy);
+  const PixelOffset origin = CellOrigin(column, row);
+  box_.Copy(origin.x, origin.y, kTileSize, kTileSize, cell_buffer_, 0, 0, RasterOp::kCopy);
 }
 
 void BoardView::levelboxPaint() {
@@ -79,11 +80,11 @@ void BoardView::levelboxPaint() {
   const bool solved = state_.IsLevelSolved(level);
   levelbox_.Copy(kCounterFaceLeft, 0, kFaceWidth, kGlyphHeight, bitmaps_.glyphs,
                  solved ? kSolvedFaceLeft : kUnsolvedFaceLeft, 0, RasterOp::kCopy);
-  host_.SetLevelCounterHint(LevelCounterHint(state_.language, level, solved));
+  host_.SetLevelCounterHint(LevelCounterHint(state_.language.value(), level, solved));
 }
 
 void BoardView::UpdateCaption() {
-  const std::string caption = CaptionText(state_.language, state_.current_game_file);
+  const std::string caption = CaptionText(state_.language.value(), state_.current_game_file);
   levelboxPaint();
   host_.SetCaption(caption);
 }

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "core/game_display.h"
 #include "core/game_state.h"
 #include "view/surface.h"
 
@@ -28,14 +29,14 @@ class ViewHost {
   virtual void RepaintLevelButtons() = 0;
 };
 
-class BoardView {
+class BoardView final : public BoardDisplay {
  public:
   // box is the 520 x 376 board area, levelbox the 57 x 20 level counter, cell_buffer 48 x 48.
   BoardView(const GameState& state, const BitmapList& bitmaps, Surface& box, Surface& levelbox,
             Surface& cell_buffer, ViewHost& host);
 
   void DrawBackground();
-  void DrawCell(int column, int row);
+  void DrawCell(int column, int row) override;
   // A full picture of the board area, in this order: background, the 63 cells column by
   // column, the level counter, the caption (which repaints the counter again), the gauge.
   void PaintBoardArea();
@@ -44,9 +45,9 @@ class BoardView {
   void TimerTimer();
   void DrawSelectedCell();
 
-  void levelboxPaint();
-  void UpdateCaption();
-  void DrawProgressGauge();
+  void levelboxPaint() override;
+  void UpdateCaption() override;
+  void DrawProgressGauge() override;
 
   int animation_frame() const { return animation_frame_; }
   void set_animation_frame(int frame) { animation_frame_ = frame; }

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "core/game_display.h"
+
 namespace verlumo {
 
 // The system's simple wave playing, as the player uses it.
@@ -31,7 +33,7 @@ class WaveOutput {
 // function failed" when the system gave no error code.
 std::string SystemErrorMessage(std::uint32_t code, const std::string& system_text);
 
-class SoundPlayer {
+class SoundPlayer final : public GameSounds {
  public:
   // sounds[0] is sound number 1 (solved), sounds[1] sound number 2 (click); an empty image
   // plays nothing. switch_down is read at every play.
@@ -42,7 +44,7 @@ class SoundPlayer {
   SoundPlayer(const SoundPlayer&) = delete;
   SoundPlayer& operator=(const SoundPlayer&) = delete;
 
-  void PlaySound(int sound);
+  void PlaySound(int sound) override;
 
   // The message of the first refused sound since the last call, if any.
   std::optional<std::string> TakeFailure();

@@ -4,18 +4,16 @@
 
 #include <windows.h>
 
-#include <functional>
+#include "core/language.h"
 
 namespace verlumo {
 
 struct DialogContext {
   HWND main_window = nullptr;
   HICON icon = nullptr;  // the main window's icon, 32 x 32
-  // The language setting `tongue`: -1 not chosen, 0 English, 1 German. Every dialog reads it
-  // when it is shown; only the language dialog writes it.
-  int* language = nullptr;
-  // The main window's ApplyLanguage, for the info dialog's language button.
-  std::function<void()> apply_language;
+  // The language setting `tongue`. Every dialog reads it when it is shown; only the language
+  // dialog sets it, and the main window, listening, re-words itself.
+  Language* language = nullptr;
 };
 
 }  // namespace verlumo

@@ -9,7 +9,7 @@ namespace verlumo {
 
 RECT ToRect(const WindowBox& box) { return {box.left, box.top, box.left + box.width, box.top + box.height}; }
 
-int DialogForm::language() const { return context_.language != nullptr ? *context_.language : kLanguageUnset; }
+int DialogForm::language() const { return context_.language != nullptr ? context_.language->value() : kLanguageUnset; }
 
 bool DialogForm::CreateDialogForm(const DialogContext& context, const wchar_t* class_name,
                                   int client_width, int client_height) {

@@ -14,8 +14,7 @@ namespace verlumo {
 class GameDialogs {
  public:
   // Creates the windows in the start-up order: splash, all solved, end game, give up, info,
-  // restart, solved, language. The context's language, icon and ApplyLanguage must outlive
-  // the dialogs. False when the system refuses a window.
+  // restart, solved, language. The context's language and icon must outlive the dialogs. False when the system refuses a window.
   bool CreateAll(const DialogContext& context);
   // Why CreateAll gave false: the first dialog that failed says.
   CreationFailure creation_failure() const;
@@ -26,9 +25,8 @@ class GameDialogs {
   int ShowGiveUp() { return give_up_.ShowModal(); }
   int ShowEndGame() { return end_game_.ShowModal(); }
   int ShowSplash() { return splash_.ShowModal(); }
-  // Sets the language when the player picks one; the caller applies it afterwards.
+  // Sets the language when the player picks one.
   int ShowLanguage() { return language_.ShowModal(); }
-  // Applies a language picked through its language button itself.
   int ShowInfo() { return info_.ShowModal(); }
 
   Splash& splash() { return splash_; }

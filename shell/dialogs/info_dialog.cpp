@@ -159,7 +159,6 @@ void InfoDialog::OnCommand(int id, HWND /*control*/) {
 void InfoDialog::TongBtnClick() {
   if (language_dialog_ != nullptr) language_dialog_->ShowModal();
   SetInfoTexts();
-  if (context().apply_language) context().apply_language();
 }
 
 }  // namespace verlumo

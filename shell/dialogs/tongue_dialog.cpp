@@ -58,12 +58,12 @@ void TongueDialog::OnCommand(int id, HWND /*control*/) {
 }
 
 void TongueDialog::EnglishBtnClick() {
-  if (context().language != nullptr) *context().language = kLanguageEnglish;
+  if (context().language != nullptr) context().language->Set(kLanguageEnglish);
   set_modal_result(kModalOk);
 }
 
 void TongueDialog::GermanBtnClick() {
-  if (context().language != nullptr) *context().language = kLanguageGerman;
+  if (context().language != nullptr) context().language->Set(kLanguageGerman);
   set_modal_result(kModalOk);
 }
 

@@ -11,19 +11,21 @@
 #include "tools/artgen/noise.h"
 #include "tools/artgen/paint.h"
 #include "tools/artgen/stone.h"
+#include "view/board_geometry.h"
 
 namespace artgen {
 
 namespace {
 
-constexpr int kSheetWidth = 520;
-constexpr int kSheetHeight = 376;
+// The frame sheet is the background of the whole board area.
+constexpr int kSheetWidth = verlumo::kBoardAreaWidth;
+constexpr int kSheetHeight = verlumo::kBoardAreaHeight;
 
 // The board window: exactly the area the 9 x 7 tiles of 48 pixels cover.
-constexpr int kBoardLeft = 22;
-constexpr int kBoardTop = 20;
-constexpr int kBoardRight = 453;   // last column inside
-constexpr int kBoardBottom = 355;  // last row inside
+constexpr int kBoardLeft = verlumo::kBoardLeft;
+constexpr int kBoardTop = verlumo::kBoardTop;
+constexpr int kBoardRight = kBoardLeft + verlumo::kColumns * verlumo::kTileSize - 1;  // last column inside
+constexpr int kBoardBottom = kBoardTop + verlumo::kRows * verlumo::kTileSize - 1;     // last row inside
 
 constexpr Rgb kLightEdge{150, 214, 110};
 constexpr Rgb kDarkEdge{22, 48, 20};

@@ -9,7 +9,6 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "core/game.h"
 #include "core/game_state.h"
 #include "core/tile_catalogue.h"
 #include "tools/artgen/canvas.h"
@@ -17,6 +16,7 @@
 #include "tools/artgen/image_ops.h"
 #include "tools/artgen/toolbar_mock.h"
 #include "view/bmp_image.h"
+#include "view/board_geometry.h"
 #include "view/board_view.h"
 #include "view/memory_surface.h"
 #include "view/sheet_layout.h"

@@ -69,7 +69,7 @@ TEST_F(GameFileTest, SavingAsksBeforeOverwritingAndOffersTheDialogAgainAfterNo) 
   game.state.solved_flags[0] = 1;
   host.save_choices = {folder.File("abc.txt"), folder.File("def"), folder.File("abc")};
   host.overwrite_answers = {false, true};
-  game.state.language = kLanguageGerman;
+  game.state.language.Set(kLanguageGerman);
   game.SaveGame();
   EXPECT_EQ(host.log, (Log{"ChooseSaveFile " + folder.Folder() + " (as before)",
                            "AskYesNoWarning Spiel abc.vlm existiert bereits. \xC3\x9C"
@@ -89,7 +89,7 @@ TEST_F(GameFileTest, SavingAsksBeforeOverwritingAndOffersTheDialogAgainAfterNo) 
 
 TEST_F(GameFileTest, AFailedSaveIsReportedAndLeavesNoTemporaryFile) {
   game.state.current_game_file = folder.File("mine.vlm");
-  game.state.language = kLanguageGerman;
+  game.state.language.Set(kLanguageGerman);
   fs::create_directory(PathOf(folder.File("taken.vlm")));  // a folder cannot become a file
   host.save_choices = {folder.File("no folder/x.vlm"), folder.File("taken.vlm")};
   game.SaveGame();

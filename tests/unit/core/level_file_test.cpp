@@ -54,7 +54,7 @@ TEST_F(GameTest, AGoodLevelFileIsReadSilentlyRecordForRecord) {
 TEST_F(GameTest, UnknownTileCodesEndTheLevelsAndAreReported) {
   ScratchFolder folder;
   game.state.program_directory = folder.Folder();
-  game.state.language = kLanguageGerman;
+  game.state.language.Set(kLanguageGerman);
   Bytes bytes = Records(5);
   bytes[kRecordSize + 9] = 199;      // level 2, byte 9: column 1, row 2
   bytes[2 * kRecordSize + 9] = 200;  // record 3
@@ -80,7 +80,7 @@ TEST_F(GameTest, AMissingLevelFileGivesOneBlankLevelThatNeitherHangsNorSwaps) {
   game.StartLevel(1);  // every cell movable, none selectable
   EXPECT_FALSE(game.state.has_selected_cell);
   host.log.clear();
-  for (int x = 0; x < 520; x += 13) game.boxMouseDown(x, CellY(3));
+  for (int x = 0; x < 520; x += 13) PressAt(x, CellY(3));
   EXPECT_TRUE(host.log.empty());
 }
 

@@ -63,7 +63,7 @@ TEST_F(GameTest, PressesHitTheDrawnTilesOnlyAndNeverTheSelectedOrAFixedTile) {
        {std::tuple{22, 20, 0, 0}, {22, 68, 0, 1}, {453, 355, 8, 6}, {69, 67, 0, 0}}) {
     PutRingOneSwapFromSolved();
     game.state.board[CellIndex(0, 0)] = 8;  // keeps the swap from solving the ring
-    game.boxMouseDown(x, y);
+    PressAt(x, y);
     EXPECT_EQ(game.state.selected_column * 10 + game.state.selected_row, column * 10 + row)
         << x << "," << y;
   }
@@ -76,7 +76,9 @@ TEST_F(GameTest, PressesHitTheDrawnTilesOnlyAndNeverTheSelectedOrAFixedTile) {
                       {22, 356},
                       {CellX(5), CellY(5)},
                       {CellX(3) + 47, CellY(3)}})
-    game.boxMouseDown(x, y);
+    PressAt(x, y);
+  for (auto [column, row] : {std::pair{-1, 0}, {0, -1}, {kColumns, 0}, {0, kRows}, {1000, 1000}})
+    game.PressCell(column, row);
   EXPECT_TRUE(host.log.empty());
   EXPECT_EQ(game.state.board, before);
   EXPECT_FALSE(game.state.moved);
@@ -95,7 +97,7 @@ TEST_F(GameTest, SwapCarriesTheSelectedTileAlongItsRowItsColumnOrAnywhere) {
     game.state.selected_row = 2;
     game.state.moved = false;
     host.log.clear();
-    game.boxMouseDown(CellX(column) + 47, CellY(row) + 47);
+    PressAt(CellX(column) + 47, CellY(row) + 47);
     Board expected = FilledBoard(91);
     expected[CellIndex(column, row)] = 7;
     expected[CellIndex(5, 2)] = 90;
@@ -124,14 +126,14 @@ TEST_F(GameTest, SolvingAnnouncesTheLevelBeforeStoringItAndAllLevelsOncePerRun) 
   // Level 2 is still unsolved: solving level 1 is no reason to congratulate on all of them.
   game.state.current_level = 1;
   PutRingOneSwapFromSolved();
-  game.boxMouseDown(CellX(0), CellY(0));
+  PressAt(CellX(0), CellY(0));
   EXPECT_EQ(host.log, solve_sequence);
   EXPECT_EQ(flag_during_solved_dialog, 0);
   EXPECT_FALSE(game.state.all_solved);
 
   game.state.current_level = 2;
   PutRingOneSwapFromSolved();
-  game.boxMouseDown(CellX(0), CellY(0));
+  PressAt(CellX(0), CellY(0));
   Log last_one = solve_sequence;
   last_one.push_back("ShowModal AllSolved");
   EXPECT_EQ(host.log, last_one);
@@ -139,8 +141,8 @@ TEST_F(GameTest, SolvingAnnouncesTheLevelBeforeStoringItAndAllLevelsOncePerRun) 
   EXPECT_EQ(Flags()[0] * 100 + Flags()[1] * 10 + Flags()[2], 117);
   EXPECT_TRUE(game.state.solved_state);
 
-  game.boxMouseDown(CellX(5), CellY(5));  // clicks still swap on a solved level
-  game.boxMouseDown(CellX(0), CellY(0));
+  PressAt(CellX(5), CellY(5));  // clicks still swap on a solved level
+  PressAt(CellX(0), CellY(0));
   EXPECT_EQ(host.Count("ShowModal Solved"), 2);
   EXPECT_EQ(host.Count("ShowModal AllSolved"), 1);
 }
@@ -150,7 +152,7 @@ TEST_F(GameTest, NothingIsAnnouncedForAllLevelsWhenTheyWereSolvedAtStart) {
   game.state.solved_flags.fill(1);
   game.ComputeAllSolved();
   PutRingOneSwapFromSolved();
-  game.boxMouseDown(CellX(0), CellY(0));
+  PressAt(CellX(0), CellY(0));
   EXPECT_EQ(host.Count("ShowModal Solved"), 1);
   EXPECT_EQ(host.Count("ShowModal AllSolved"), 0);
 }

@@ -7,7 +7,6 @@ namespace {
 
 TEST_F(GameTest, TheStoredLevelIsBroughtIntoRangeAndTheSelectorStartsIt) {
   UseLevels(120);
-  host.selector_last = 1;  // the selector before its range is set
   game.SetUpLevelSelector(300);
   EXPECT_EQ(game.state.current_level, 120);
   EXPECT_EQ(host.LogWithoutCellDraws(),
@@ -21,18 +20,18 @@ TEST_F(GameTest, UnsolvedLevelSearchWrapsAroundAndSkipsTheCurrentLevel) {
   UseLevels(120);
   game.state.solved_flags.fill(1);
   game.state.solved_flags[2] = 0;  // only level 3 is unsolved
-  game.state.current_level = host.selector_position = 120;
+  game.state.current_level = game.state.level_selector = 120;
   game.sUpBtnClick();
   EXPECT_EQ(game.state.current_level, 3);
   EXPECT_EQ(host.LogWithoutCellDraws(),
             (Log{"ApplyLanguage", "UpdateCaption", "SetLevelSelector 3", "levelScrollChange 3",
                  "ApplyLanguage", "UpdateCaption", "UpdateCaption", "UpdateCaption"}));
-  game.state.current_level = host.selector_position = 120;
+  game.state.current_level = game.state.level_selector = 120;
   game.sDownBtnClick();
   EXPECT_EQ(game.state.current_level, 3);
 
   std::swap(game.state.solved_flags[2], game.state.solved_flags[119]);  // only the current level
-  game.state.current_level = host.selector_position = 120;
+  game.state.current_level = game.state.level_selector = 120;
   host.log.clear();
   game.sUpBtnClick();
   game.sDownBtnClick();
@@ -61,7 +60,7 @@ TEST_F(GameTest, UnsolvedLevelSearchGoesToTheNearestInEachDirection) {
        }) {
     game.state.solved_flags.fill(1);
     for (int level : c.unsolved) game.state.solved_flags[level - 1] = 0;
-    game.state.current_level = host.selector_position = c.current;
+    game.state.current_level = game.state.level_selector = host.selector_position = c.current;
     c.step > 0 ? game.sUpBtnClick() : game.sDownBtnClick();
     EXPECT_EQ(game.state.current_level, c.found) << "from " << c.current << " by " << c.step;
     EXPECT_EQ(host.selector_position, c.found);
@@ -71,7 +70,7 @@ TEST_F(GameTest, UnsolvedLevelSearchGoesToTheNearestInEachDirection) {
 TEST_F(GameTest, NewGameAsksWhilePlayingAndClearsOnlyTheFileLevels) {
   UseLevels(120);
   game.state.solved_flags.fill(5);
-  game.state.current_level = host.selector_position = 40;
+  game.state.current_level = game.state.level_selector = 40;
   game.NewGameBtnClick();  // the Give-up dialog is cancelled
   EXPECT_EQ(host.log, Log{"ShowModal GiveUp"});
   EXPECT_EQ(game.state.current_level, 40);
@@ -89,6 +88,22 @@ TEST_F(GameTest, NewGameAsksWhilePlayingAndClearsOnlyTheFileLevels) {
   expected.resize(500, 5);
   EXPECT_EQ(Flags(), expected);
   EXPECT_TRUE(game.state.all_solved);
+}
+
+TEST_F(GameTest, ThePlayersSelectorMovesAreBroughtIntoRangeAndOnlyANewPositionStartsALevel) {
+  UseLevels(120);
+  game.state.current_level = game.state.level_selector = 7;
+  game.MoveLevelSelector(7);
+  game.MoveLevelSelector(-3);
+  EXPECT_EQ(game.state.current_level, 1);
+  game.MoveLevelSelector(0);
+  game.MoveLevelSelector(1000);
+  game.MoveLevelSelector(120);
+  EXPECT_EQ(game.state.current_level, 120);
+  EXPECT_EQ(host.LogWithoutCellDraws(),
+            (Log{"SetLevelSelector 1", "levelScrollChange 1", "ApplyLanguage", "UpdateCaption",
+                 "UpdateCaption", "SetLevelSelector 120", "levelScrollChange 120", "ApplyLanguage",
+                 "UpdateCaption", "UpdateCaption"}));
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
-// A GameHost that writes every call into a log ("DrawCell 3 4", "ShowModal Solved") and answers
-// from scripts, so tests can check what the game asked of its window and in which order. Its
-// level selector behaves like the real scroll bar: a move reports the change at once.
+// A display and questions double that writes every call into a log ("DrawCell 3 4",
+// "ShowModal Solved") and answers from scripts, so tests can check what the game asked of its
+// window and in which order.
 #pragma once
 
 #include <algorithm>
@@ -14,17 +14,20 @@
 
 namespace verlumo {
 
-class RecordingHost : public GameHost {
+class RecordingHost : public BoardDisplay,
+                      public GameSounds,
+                      public ControlsDisplay,
+                      public GameQuestions {
  public:
-  Game* game = nullptr;  // receives the selector's change notices
   std::vector<std::string> log;
   std::deque<int> modal_results;                        // Cancel once used up
   std::deque<std::optional<std::string>> save_choices;  // cancel once used up
   std::deque<bool> overwrite_answers;                   // No once used up
   std::optional<std::string> open_choice;
   std::function<void(Dialog)> while_modal;  // runs while a dialog is open
-  int selector_position = 1;
-  int selector_last = 1;
+  int selector_position = 1;                // what the level selector shows
+
+  GameDisplay display() { return {*this, *this, *this}; }
 
   void DrawCell(int column, int row) override { Log("DrawCell " + N(column) + " " + N(row)); }
   void PlaySound(int sound) override { Log("PlaySound " + N(sound)); }
@@ -38,14 +41,13 @@ class RecordingHost : public GameHost {
     if (while_modal) while_modal(dialog);
     return Take(modal_results, kModalCancel);
   }
-  void SetLevelSelectorRange(int last) override {
-    Log("SetLevelSelectorRange " + N(last));
-    selector_last = last;
-    MoveSelector(std::min(selector_position, last));
-  }
+  void SetLevelSelectorRange(int last) override { Log("SetLevelSelectorRange " + N(last)); }
+  // The game shows the selector only at a new position, and that position's level starts
+  // right after; the log names that start after the window's selector change handler.
   void SetLevelSelector(int position) override {
+    selector_position = position;
     Log("SetLevelSelector " + N(position));
-    MoveSelector(std::clamp(position, 1, selector_last));
+    Log("levelScrollChange " + N(position));
   }
   std::optional<std::string> ChooseSaveFile(const std::string& folder,
                                             const std::optional<std::string>& name) override {
@@ -83,12 +85,6 @@ class RecordingHost : public GameHost {
     T answer = script.front();
     script.pop_front();
     return answer;
-  }
-  void MoveSelector(int position) {
-    if (position == selector_position) return;
-    selector_position = position;
-    Log("levelScrollChange " + N(position));
-    if (game != nullptr) game->levelScrollChange(position);
   }
 };
 

@@ -10,6 +10,7 @@
 #include <random>
 
 #include "core/game.h"
+#include "view/board_geometry.h"
 #include "tests/unit/core/recording_host.h"
 
 namespace verlumo {
@@ -78,10 +79,8 @@ inline int CellY(int row) { return kBoardTop + row * kTileSize; }
 
 class GameTest : public ::testing::Test {
  protected:
-  GameTest() { host.game = &game; }
   void UseLevels(int count, const Board& level = RingLevel()) {
     game.state.levels.assign(count, level);
-    host.selector_last = count;
   }
   // The ring with its top-left piece carried off to (5, 5): a click on (0, 0) solves it.
   void PutRingOneSwapFromSolved() {
@@ -92,14 +91,19 @@ class GameTest : public ::testing::Test {
     game.state.moved = false;
     host.log.clear();
   }
+  // A press at a point of the board area, as the window turns it into a cell.
+  void PressAt(int x, int y) {
+    if (const std::optional<Cell> cell = CellAt(x, y)) game.PressCell(cell->column, cell->row);
+  }
   Bytes Flags() const {
     return Bytes(game.state.solved_flags.begin(), game.state.solved_flags.end());
   }
 
   static constexpr std::uint32_t kSeed = 20240611;
+  GameState state;
   RecordingHost host;
   Random random{kSeed};
-  Game game{host, random};
+  Game game{state, host.display(), host, random};
 };
 
 }  // namespace verlumo

@@ -17,7 +17,8 @@ TEST(Picture, ShufflesExactlyAsTheGameStartsALevel) {
   for (const std::uint32_t seed : {1u, 77u, 4000000000u}) {
     RecordingHost host;
     Random random(seed);
-    Game game(host, random);
+    GameState state;
+    Game game(state, host.display(), host, random);
     game.state.levels = {level};
     game.StartLevel(1);
     const ShuffledBoard shuffled = ShuffleLikeTheGame(level, seed);

@@ -5,6 +5,7 @@
 
 #include "core/game.h"
 #include "tests/unit/view/synthetic_sheets.h"
+#include "view/board_geometry.h"
 #include "view/status_texts.h"
 #include "verlumo_version.h"
 
@@ -27,18 +28,13 @@ class ViewRecorder : public ViewHost {
 };
 
 // The play rules drawing through the view; everything else they ask for is granted silently.
-class DrawingHost : public GameHost {
+class SilentRest : public GameSounds, public ControlsDisplay, public GameQuestions {
  public:
-  BoardView* view = nullptr;
-  void DrawCell(int column, int row) override { view->DrawCell(column, row); }
   void PlaySound(int) override {}
   void ApplyLanguage() override {}
-  void UpdateCaption() override {}
-  void levelboxPaint() override {}
-  void DrawProgressGauge() override {}
-  int ShowModal(Dialog) override { return kModalOk; }
   void SetLevelSelectorRange(int) override {}
   void SetLevelSelector(int) override {}
+  int ShowModal(Dialog) override { return kModalOk; }
   std::optional<std::string> ChooseSaveFile(const std::string&, const std::optional<std::string>&) override {
     return std::nullopt;
   }
@@ -104,7 +100,7 @@ TEST_F(BoardViewTest, LevelCounterBlanksLeadingZerosOnlyAndLeavesTheGapsUnpainte
 TEST_F(BoardViewTest, LevelCounterFaceAndHintFollowTheSolvedFlagAndTheLanguage) {
   SetLevelCount(120, 0);
   state.current_level = 12;
-  state.language = kLanguageEnglish;
+  state.language.Set(kLanguageEnglish);
   view.levelboxPaint();
   EXPECT_EQ(levelbox.pixel(kCounterFaceLeft, 0), GlyphColour(kUnsolvedFaceLeft));
   EXPECT_EQ(levelbox.pixel(kCounterFaceLeft + 12, 19), GlyphColour(kUnsolvedFaceLeft));
@@ -117,13 +113,13 @@ TEST_F(BoardViewTest, LevelCounterFaceAndHintFollowTheSolvedFlagAndTheLanguage) 
 
   state.current_level = 3;
   state.solved_flags[2] = 1;
-  state.language = kLanguageGerman;
+  state.language.Set(kLanguageGerman);
   view.levelboxPaint();
   EXPECT_EQ(host.hint, "Stufe 3: gelöst");
   state.solved_flags[2] = 0;
   view.levelboxPaint();
   EXPECT_EQ(host.hint, "Stufe 3: ungelöst");
-  state.language = 7;  // anything but German reads English
+  state.language.Set(7);  // anything but German reads English
   view.levelboxPaint();
   EXPECT_EQ(host.hint, "Level 3: unsolved");
 }
@@ -231,14 +227,13 @@ TEST_F(BoardViewTest, AFullRepaintDrawsInItsFixedOrderAndRemovesTheMarker) {
 }
 
 TEST_F(BoardViewTest, PlayRulesRedrawOnlyTheCellsTheyChange) {
-  DrawingHost drawing;
-  drawing.view = &view;
+  SilentRest rest;
   Random random(99);
-  Game game(drawing, random);
+  GameState game_state;
+  BoardView game_view{game_state, {tiles, frame, glyphs}, box, levelbox, cell_buffer, host};
+  Game game(game_state, GameDisplay{game_view, rest, rest}, rest, random);
   game.state.levels.assign(1, Board{});
   for (int cell = 0; cell < kCells; ++cell) game.state.levels[0][cell] = static_cast<TileCode>(1 + cell % 89);
-  BoardView game_view{game.state, {tiles, frame, glyphs}, box, levelbox, cell_buffer, host};
-  drawing.view = &game_view;
 
   std::vector<CopyRecord> log;
   box.AttachLog(&log);
@@ -249,12 +244,31 @@ TEST_F(BoardViewTest, PlayRulesRedrawOnlyTheCellsTheyChange) {
   log.clear();
   const int old_column = game.state.selected_column, old_row = game.state.selected_row;
   const int column = (old_column + 4) % kColumns, row = (old_row + 3) % kRows;
-  game.boxMouseDown(kBoardLeft + column * kTileSize + 5, kBoardTop + row * kTileSize + 5);
+  game.PressCell(column, row);
   ASSERT_EQ(log.size(), 2u);
   EXPECT_EQ(log[0].x, kBoardLeft + column * kTileSize);
   EXPECT_EQ(log[0].y, kBoardTop + row * kTileSize);
   EXPECT_EQ(log[1].x, kBoardLeft + old_column * kTileSize);
   EXPECT_EQ(log[1].y, kBoardTop + old_row * kTileSize);
+}
+
+// Every pixel of a drawn cell maps back to that cell; the frame around the tiles maps to none.
+TEST(BoardGeometry, CellAtTurnsEveryPixelOfACellBackIntoThatCell) {
+  for (int column = 0; column < kColumns; ++column) {
+    for (int row = 0; row < kRows; ++row) {
+      const PixelOffset origin = CellOrigin(column, row);
+      for (auto [dx, dy] : {std::pair{0, 0}, {kTileSize - 1, 0}, {0, kTileSize - 1}, {kTileSize - 1, kTileSize - 1}}) {
+        const std::optional<Cell> cell = CellAt(origin.x + dx, origin.y + dy);
+        ASSERT_TRUE(cell.has_value()) << column << "," << row;
+        EXPECT_EQ(cell->column * 10 + cell->row, column * 10 + row);
+      }
+    }
+  }
+  const PixelOffset last = CellOrigin(kColumns - 1, kRows - 1);
+  for (auto [x, y] : {std::pair{kBoardLeft - 1, kBoardTop}, {kBoardLeft, kBoardTop - 1},
+                      {last.x + kTileSize, kBoardTop}, {kBoardLeft, last.y + kTileSize},
+                      {-5, -5}, {kBoardAreaWidth - 1, kBoardAreaHeight - 1}})
+    EXPECT_FALSE(CellAt(x, y).has_value()) << x << "," << y;
 }
 
 TEST(StatusTexts, CaptionNamesTheGameFileInTheCurrentLanguage) {

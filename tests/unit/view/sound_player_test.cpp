@@ -77,22 +77,20 @@ TEST_F(SoundPlayerTest, ARefusedSoundIsReportedOnceWithTheSystemsMessage) {
   EXPECT_EQ(player.TakeFailure(), "A call to an OS function failed");
 }
 
-// A host whose sounds go through the player and whose announcements are counted.
-class SoundingHost : public GameHost {
+// A window whose sounds go through the player and whose announcements are counted.
+class CountingWindow : public BoardDisplay, public ControlsDisplay, public GameQuestions {
  public:
-  explicit SoundingHost(SoundPlayer& sounds) : sounds_(sounds) {}
   void DrawCell(int, int) override { ++cells_drawn; }
-  void PlaySound(int sound) override { sounds_.PlaySound(sound); }
-  void ApplyLanguage() override {}
-  void UpdateCaption() override {}
   void levelboxPaint() override {}
+  void UpdateCaption() override {}
   void DrawProgressGauge() override {}
+  void ApplyLanguage() override {}
+  void SetLevelSelectorRange(int) override {}
+  void SetLevelSelector(int) override {}
   int ShowModal(Dialog dialog) override {
     if (dialog == Dialog::Solved) ++solved_dialogs;
     return kModalOk;
   }
-  void SetLevelSelectorRange(int) override {}
-  void SetLevelSelector(int) override {}
   std::optional<std::string> ChooseSaveFile(const std::string&, const std::optional<std::string>&) override {
     return std::nullopt;
   }
@@ -102,16 +100,14 @@ class SoundingHost : public GameHost {
 
   int cells_drawn = 0;
   int solved_dialogs = 0;
-
- private:
-  SoundPlayer& sounds_;
 };
 
 TEST_F(SoundPlayerTest, ARefusedSoundCostsThePlayerNeitherTheSwapNorTheSolvedLevel) {
   SoundPlayer player(output, Sounds(), [] { return true; });
-  SoundingHost host(player);
+  CountingWindow host;
   Random random(3);
-  Game game(host, random);
+  GameState state;
+  Game game(state, GameDisplay{host, player, host}, host, random);
   // A short vertical road: a dead end facing down, a straight piece, a dead end facing up.
   Board level{};
   level[CellIndex(4, 2)] = 41;
@@ -127,7 +123,7 @@ TEST_F(SoundPlayerTest, ARefusedSoundCostsThePlayerNeitherTheSwapNorTheSolvedLev
   game.state.selected_row = 0;
 
   output.refuse = true;
-  game.boxMouseDown(kBoardLeft + 4 * kTileSize, kBoardTop + 3 * kTileSize);
+  game.PressCell(4, 3);
   EXPECT_EQ(host.cells_drawn, 63 + 2);
   ASSERT_TRUE(game.state.solved_state) << "the swap stopped at the refused click sound";
   EXPECT_EQ(host.solved_dialogs, 1);

@@ -103,7 +103,7 @@ int TakeScreenshots(const std::wstring& folder) {
                   {dialogs.give_up(), L"give_up"},
                   {dialogs.end_game(), L"end_game"}};
   for (const int language : {0, 1}) {
-    game.language = language;
+    game.language.Set(language);
     const std::wstring suffix = language == 1 ? L"_de" : L"_en";
     for (const auto& message : messages) camera.Shoot(message.dialog, message.name + suffix);
     camera.Shoot(dialogs.info(), L"info" + suffix);

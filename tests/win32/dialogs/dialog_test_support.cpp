@@ -43,7 +43,7 @@ TestContext::TestContext(HWND main_window) {
   context.icon = static_cast<HICON>(
       LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_MAINICON), IMAGE_ICON, 32, 32, 0));
   context.language = &language;
-  context.apply_language = [this] { ++languages_applied; };
+  language.AddListener([this] { ++languages_applied; });
 }
 
 Player& Player::Then(std::function<void()> step) {

@@ -27,10 +27,11 @@ class StandInMainWindow {
   HWND window_ = nullptr;
 };
 
-// The context the game gives its dialogs, counting the ApplyLanguage calls.
+// The context the game gives its dialogs, counting the language changes the main window would
+// apply.
 struct TestContext {
   explicit TestContext(HWND main_window);
-  int language = -1;
+  Language language;
   int languages_applied = 0;
   DialogContext context;
 };

@@ -43,24 +43,25 @@ TEST_F(InfoDialogTest, LanguageDialogSetsTheLanguageOnlyThroughItsButtons) {
   Player click_german;
   click_german.Then([&] { ClickOn(language_dialog.german_button()); });
   EXPECT_EQ(click_german.Play([&] { return language_dialog.ShowModal(); }), 1);
-  EXPECT_EQ(game.language, 1);
+  EXPECT_EQ(game.language.value(), 1);
 
   Player enter;  // on the English button, where the focus starts
   enter.Then([] { PressKey(VK_RETURN); });
   EXPECT_EQ(enter.Play([&] { return language_dialog.ShowModal(); }), 1);
-  EXPECT_EQ(game.language, 0);
+  EXPECT_EQ(game.language.value(), 0);
 
-  game.language = -1;
+  game.language.Set(-1);
   Player escape_then_close;
   escape_then_close.Then([] { PressKey(VK_ESCAPE); })
       .Then([&] { EXPECT_TRUE(IsWindowVisible(language_dialog.handle())); })
       .Then([&] { PostMessageW(language_dialog.handle(), WM_SYSCOMMAND, SC_CLOSE, 0); });
   EXPECT_EQ(escape_then_close.Play([&] { return language_dialog.ShowModal(); }), 2);
-  EXPECT_EQ(game.language, -1);
+  EXPECT_EQ(game.language.value(), -1);
 }
 
 TEST_F(InfoDialogTest, LanguageButtonRewordsTheOpenDialogAndTheMainWindow) {
-  game.language = 1;
+  game.language.Set(1);
+  game.languages_applied = 0;  // only the player's choice counts
   Player player;
   player
       .Then([&] {
@@ -90,7 +91,7 @@ TEST_F(InfoDialogTest, LanguageButtonRewordsTheOpenDialogAndTheMainWindow) {
       });
   EXPECT_EQ(player.Play([&] { return info.ShowModal(); }), 1);
   EXPECT_FALSE(player.had_to_close());
-  EXPECT_EQ(game.language, 0);
+  EXPECT_EQ(game.language.value(), 0);
   EXPECT_TRUE(IsWindowEnabled(main_window.handle()));
 
   Player close;

@@ -90,7 +90,7 @@ TEST_F(DialogTest, MessageDialogsAreWordedInTheLanguageOfTheirShowing) {
     // Only 1 is German; the unset -1 and any stray value read as English.
     for (const int language : {-1, 0, 1, 7}) {
       SCOPED_TRACE(std::wstring(expected.class_name) + L" language " + std::to_wstring(language));
-      game.language = language;
+      game.language.Set(language);
       const bool german = language == 1;
       Player player;
       player

@@ -1,6 +1,5 @@
-// Everything the play rules ask of the window that shows them: drawing cells, refreshing the
-// status displays, sounds, dialogs, file choosers and message boxes. The game window implements
-// it; tests implement it with a recorder.
+// What the rules ask the player: the game's announcements and questions, the file choosers and
+// the standard message boxes. A shell object that owns the dialogs answers.
 #pragma once
 
 #include <optional>
@@ -12,29 +11,12 @@ namespace verlumo {
 
 enum class Dialog { Solved, AllSolved, Restart, GiveUp };
 
-constexpr int kSolvedSound = 1;
-constexpr int kClickSound = 2;
-
-class GameHost {
+class GameQuestions {
  public:
-  virtual ~GameHost() = default;
+  virtual ~GameQuestions() = default;
 
-  virtual void DrawCell(int column, int row) = 0;
-  virtual void PlaySound(int sound) = 0;
-
-  // The language-dependent texts of the window, then UpdateCaption.
-  virtual void ApplyLanguage() = 0;
-  // The caption, and the level counter once more.
-  virtual void UpdateCaption() = 0;
-  virtual void levelboxPaint() = 0;
-  virtual void DrawProgressGauge() = 0;
-
+  // Shows the dialog modally and returns its modal result.
   virtual int ShowModal(Dialog dialog) = 0;
-
-  // The level selector runs from 1 to last. Moving it to a new position reports the change
-  // through Game::levelScrollChange; setting the position it already has reports nothing.
-  virtual void SetLevelSelectorRange(int last) = 0;
-  virtual void SetLevelSelector(int position) = 0;
 
   // The standard save dialog, opened in folder; file_name fills its name field, or, when absent,
   // the field keeps what the dialog last had. Empty when the player cancels.
