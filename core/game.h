@@ -1,10 +1,8 @@
-// The game itself: starting and shuffling levels, carrying the selected tile across the board,
-// the solve sequence, the level selector, and the player's progress with its game files. The
-// rules speak in cells and levels; they tell the display what to show and ask the player
-// through the questions role.
+// The rules of the game: starting and shuffling levels, carrying the selected tile across the
+// board, the solve sequence, and moving between levels with the level selector. The rules speak
+// in cells and levels; they tell the display what to show and ask the player through the
+// questions role. The files behind a game are GameFiles'.
 #pragma once
-
-#include <string>
 
 #include "core/game_display.h"
 #include "core/game_questions.h"
@@ -21,15 +19,8 @@ class Game {
 
   GameState& state;
 
-  // Start-up, in the order the game window calls them.
-  // All flags 0, then up to 500 bytes of the named game file; it becomes the current game file
-  // whether or not it exists.
-  void LoadCurrentGameFile(const std::string& path);
-  // Fills the level table from program directory + "vlmo.dat"; reports a failure and falls back
-  // to one blank level.
-  void ReadLevelFile();
-  // Gives the level selector its range and moves it to the stored level, brought into
-  // 1..level count.
+  // Start-up, after the files are read: gives the level selector its range and moves it to the
+  // stored level, brought into 1..level count.
   void SetUpLevelSelector(int stored_level);
   void ComputeAllSolved();
 
@@ -42,7 +33,7 @@ class Game {
   void RestartBtnClick();
   void SetSolvedState(bool solved);
 
-  // Progress and game files.
+  // Moving between levels.
   void NewGameBtnClick();
   void sUpBtnClick();
   void sDownBtnClick();
@@ -50,15 +41,12 @@ class Game {
   // is brought into 1..level count; a position the selector does not show yet is shown and
   // starts that level.
   void MoveLevelSelector(int position);
-  void SaveGame();
-  void LoadGame();
 
  private:
   void levelScrollChange(int position);
   void Shuffle();
   void ChooseSelectedCell();
   void GoToUnsolvedLevel(int step);
-  void ReadGameFileIntoFlags(const std::string& path);
 
   GameDisplay display_;
   GameQuestions& questions_;

@@ -1,11 +1,15 @@
-// The main window's messages and toolbar commands, and its language-dependent texts.
+// The main window: its start-up and shutdown, its messages and toolbar commands, and what the
+// view asks of it.
 #include "shell/main_form.h"
 
 #include "core/texts.h"
+#include "shell/asset_lists.h"
 #include "shell/dialogs/game_dialogs.h"
 #include "shell/dialogs/hyperlink_label.h"
 #include "shell/help/application_help.h"
+#include "shell/platform/program_path.h"
 #include "shell/platform/utf16.h"
+#include "shell/resource_ids.h"
 #include "verlumo_version.h"
 
 namespace verlumo {
@@ -13,6 +17,16 @@ namespace {
 
 constexpr int kPageStep = 10;
 constexpr wchar_t kMakerHomePage[] = L"https://www.zorbelgames.example/";
+
+
+constexpr const char* kCommon = "common";
+
+// The low 32 bits of the performance counter, or the tick count where there is no such counter.
+std::uint32_t ClockSeed() {
+  LARGE_INTEGER counter;
+  if (QueryPerformanceCounter(&counter)) return static_cast<std::uint32_t>(counter.QuadPart);
+  return GetTickCount();
+}
 
 }  // namespace
 
@@ -63,8 +77,8 @@ void TMainForm::OnCommand(int id, HWND) {
   switch (static_cast<ToolButton>(id - kFirstToolButtonId)) {
     case ToolButton::NewGame: game_->NewGameBtnClick(); break;
     case ToolButton::Restart: game_->RestartBtnClick(); break;
-    case ToolButton::Load: game_->LoadGame(); break;
-    case ToolButton::Save: game_->SaveGame(); break;
+    case ToolButton::Load: files_->LoadGame(); break;
+    case ToolButton::Save: files_->SaveGame(); break;
     case ToolButton::Sound: break;  // the switch is the button's own state, read at each play
     case ToolButton::Exit: PostMessageW(handle(), WM_CLOSE, 0, 0); break;
     case ToolButton::Down: game_->sDownBtnClick(); break;
@@ -100,14 +114,6 @@ void TMainForm::OnLevelScroll(int request) {
   ReportSoundFailure();
 }
 
-void TMainForm::SetLevelSelectorRange(int last) {
-  SetScrollRange(toolbar_.level_scroll(), SB_CTL, 1, last, TRUE);
-}
-
-void TMainForm::SetLevelSelector(int position) {
-  SetScrollPos(toolbar_.level_scroll(), SB_CTL, position, TRUE);
-}
-
 void TMainForm::boxMouseDown(int x, int y) {
   if (const std::optional<Cell> cell = CellAt(x, y)) game_->PressCell(cell->column, cell->row);
   ReportSoundFailure();
@@ -132,35 +138,191 @@ void TMainForm::ZorbelBtnClick() {
   if (result <= 32) maker_link_enabled_ = false;
 }
 
-void TMainForm::ApplyLanguage() {
-  const int language = state_.language.value();
-  struct Hint {
-    ToolButton button;
-    const char* german;
-    const char* english;
-  };
-  static constexpr Hint kHints[] = {
-      {ToolButton::Load, "Ich hol mir einen alten Spielstand.", "I want to continue an old game."},
-      {ToolButton::Save, "Einmal zu oft gesichert ist besser als einmal zuwenig", "Save often, save always."},
-      {ToolButton::NewGame, "Ich fang ein neues Spiel an.", "I want to play a new game."},
-      {ToolButton::Restart, "Ich probier's nochmal.", "I try it again."},
-      {ToolButton::Sound, "Die Geräusche mag ich nicht immer.", "I dont like the sound always."},
-      {ToolButton::Rules, "Worum geht's da eigentlich?", "What's to do here?"},
-      {ToolButton::Exit, "Ich hab genug!", "I have enough!"},
-      {ToolButton::Info, "Wer hat diese Spiele nur verbrochen?", "Who did these ZORBEL GAME?"},
-      {ToolButton::Zorbel, "Hurra, es gibt noch mehr Zorbel Games.", "Hurrah, there are more ZORBEL GAMES."},
-      {ToolButton::Up, "nächsthöhere ungelöste Stufe", "Next unsolved level"},
-      {ToolButton::Down, "nächstniedere ungelöste Stufe", "Previous unsolved level"},
-  };
-  for (const Hint& hint : kHints) {
-    toolbar_.SetHint(toolbar_.button(hint.button).handle(), Bilingual(language, hint.german, hint.english));
+// Start-up and shutdown.
+
+bool TMainForm::OnCreate() {
+  icon_.reset(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_MAINICON),
+                                            IMAGE_ICON, 32, 32, 0)));
+  SendMessageW(handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
+  SendMessageW(handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_.get()));
+  if (!ReadPicturesAndSounds()) {
+    MessageBoxW(nullptr, L"The game's pictures and sounds cannot be read.", L"Verlumo", MB_OK | MB_ICONERROR);
+    ExitProcess(1);
   }
-  toolbar_.SetHint(toolbar_.level_scroll(), Bilingual(language, "Stufe wählen", "Select level"));
-  toolbar_.SetLevelLabel(Bilingual(language, "Stufe:", "Level:"));
-  // The one hint in the other language: it names the language the button leads away from.
-  toolbar_.SetHint(toolbar_.button(ToolButton::Tongue).handle(),
-                   Bilingual(language, "I don't speak german.", "Ich spreche nicht englisch."));
-  view_->UpdateCaption();
+  if (!CreateControls() || !FormCreate()) return false;
+  created_ = true;
+  return true;
+}
+
+// The bitmap and sound lists, which are read before the creation step runs.
+bool TMainForm::ReadPicturesAndSounds() {
+  const AssetLists lists = LoadAssetLists();
+  if (!lists.error.empty()) return false;
+  tile_sheet_ = std::make_unique<GdiBitmapSurface>(lists.bitmaps[0]);
+  frame_sheet_ = std::make_unique<GdiBitmapSurface>(lists.bitmaps[1]);
+  glyph_sheet_ = std::make_unique<GdiBitmapSurface>(lists.bitmaps[2]);
+  if (!tile_sheet_->valid() || !frame_sheet_->valid() || !glyph_sheet_->valid()) return false;
+  sounds_ = std::make_unique<SoundPlayer>(wave_output_, lists.sounds,
+                                          [this] { return toolbar_.button(ToolButton::Sound).down(); });
+  return true;
+}
+
+// The toolbar and the board area.
+bool TMainForm::CreateControls() {
+  if (!toolbar_.Create(
+          handle(),
+          [this] {
+            if (!view_) return;
+            GdiWindowSurface::Batch batch(*level_counter_surface_);
+            view_->levelboxPaint();
+          },
+          [this] { view_->UpdateCaption(); })) {
+    return Refuse(L"the toolbar");
+  }
+  if (!box_.Create(handle(), RECT{0, Toolbar::kHeight, kClientWidth, kClientHeight},
+                   [this] { boxPaint(); }, [this](int x, int y) { boxMouseDown(x, y); })) {
+    return Refuse(L"the board area");
+  }
+  box_surface_ = std::make_unique<GdiWindowSurface>(box_.handle(), kBoardAreaWidth, kBoardAreaHeight);
+  level_counter_surface_ = std::make_unique<GdiWindowSurface>(toolbar_.level_counter(), kLevelCounterWidth,
+                                                              kLevelCounterHeight);
+  questions_ = std::make_unique<PlayerQuestions>(handle(), state_.language);
+  return true;
+}
+
+bool TMainForm::FormCreate() {
+  first_show_ = true;
+  GameState& state = state_;
+  state.program_directory = ProgramDirectory();
+  random_.Seed(ClockSeed());
+  state.language.Set(ini_.ReadInteger(kCommon, "tongue", kLanguageUnset));
+
+  RECT outer{0, 0, kClientWidth, kClientHeight};
+  AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongPtrW(handle(), GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongPtrW(handle(), GWL_EXSTYLE)));
+  SetWindowPos(handle(), nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+
+  cell_buffer_ = std::make_unique<GdiBitmapSurface>(kCellBufferSize, kCellBufferSize);
+  if (!cell_buffer_->valid()) {
+    MessageBoxW(nullptr,
+                Utf8ToWide(Bilingual(state.language.value(), "Zuwenig Speicher! Programm wird beendet.",
+                                     "Not enough memory! Program aborted."))
+                    .c_str(),
+                L"Verlumo", MB_OK | MB_ICONERROR);
+    ExitProcess(1);
+  }
+  view_ = std::make_unique<BoardView>(state, BitmapList{*tile_sheet_, *frame_sheet_, *glyph_sheet_},
+                                      *box_surface_, *level_counter_surface_, *cell_buffer_,
+                                      static_cast<ViewHost&>(*this));
+  game_ = std::make_unique<Game>(state, GameDisplay{*view_, *sounds_, toolbar_}, *questions_, random_);
+  files_ = std::make_unique<GameFiles>(state, *view_, *questions_);
+
+  const int stored_level = ini_.ReadInteger(kCommon, "level", 1);
+  state.levels.clear();
+  state.solved_flags.fill(0);
+  files_->LoadCurrentGameFile(ini_.ReadString(kCommon, "save", state.program_directory + kDefaultGameFileName));
+  files_->ReadLevelFile();
+  game_->SetUpLevelSelector(stored_level);
+  help_hook_ = std::make_unique<hh::THookHelpSystem>(state.program_directory + "vlmo.chm", "",
+                                                     hh::HelpMode::kDirectCall);
+  game_->ComputeAllSolved();
+  game_->StartLevel(state.current_level);
+  toolbar_.button(ToolButton::Sound).set_down(ini_.ReadBool(kCommon, "sound", true));
+  toolbar_.ApplyLanguage();
+  // From now on every change of the language re-words the window at once.
+  state.language.AddListener([this] { toolbar_.ApplyLanguage(); });
+  view_->set_animation_frame(0);
+  if (SetTimer(handle(), kAnimationTimer, kAnimationInterval, nullptr) == 0) return Refuse(L"the animation timer");
+  return true;
+}
+
+void TMainForm::AttachDialogs(GameDialogs& dialogs) {
+  dialogs_ = &dialogs;
+  questions_->AttachDialogs(dialogs);
+}
+
+void TMainForm::Show() {
+  form_helper_.Restore(handle());
+  form_helper_.Explode(handle());
+  ShowWindow(handle(), SW_SHOWNORMAL);
+  UpdateWindow(handle());
+}
+
+void TMainForm::FormActivate() {
+  SetFocus(toolbar_.level_scroll());
+  if (!first_show_) return;
+  first_show_ = false;
+  dialogs_->ShowSplash();
+  if (state_.language.value() == kLanguageUnset) dialogs_->ShowLanguage();
+}
+
+// Every way of closing comes here first; only "yes" in the end-game dialog lets it go on.
+void TMainForm::OnClose() {
+  if (!FormCloseQuery()) return;
+  FormClose();
+  DestroyWindow(handle());
+}
+
+bool TMainForm::FormCloseQuery() { return dialogs_->ShowEndGame() == kModalYes; }
+
+void TMainForm::FormClose() {
+  // Destroying the hook closes the help windows; the second close-all catches any opened since.
+  help_hook_.reset();
+  hh::HHCloseAll();
+  // Cancelling the save dialog does not stop the close.
+  files_->SaveGame();
+  ReportSettingsFailure(ini_.WriteBool(kCommon, "sound", toolbar_.button(ToolButton::Sound).down()));
+  ReportSettingsFailure(ini_.WriteInteger(kCommon, "level", state_.current_level));
+  ReportSettingsFailure(ini_.WriteInteger(kCommon, "tongue", state_.language.value()));
+  ReportSettingsFailure(ini_.WriteString(kCommon, "save", state_.current_game_file));
+}
+
+void TMainForm::FormDestroy() {
+  KillTimer(handle(), kAnimationTimer);
+  game_.reset();
+  files_.reset();
+  state_.levels.clear();
+  view_.reset();
+  cell_buffer_.reset();
+}
+
+void TMainForm::ReportSettingsFailure(const SettingsWriteResult& result) {
+  if (result.ok()) return;
+  MessageBoxW(handle(), Utf8ToWide(SettingsWriteErrorText(state_.language.value(), result)).c_str(),
+              L"Verlumo", MB_OK | MB_ICONERROR);
+}
+
+// What the view asks of the window, the board area's paint handler, and refused sounds.
+
+void TMainForm::boxPaint() {
+  if (first_show_) {
+    // A paint that comes before the first activation refreshes the toolbar texts and the level
+    // selector first.
+    game_->SetSolvedState(state_.solved_state);
+    game_->MoveLevelSelector(state_.current_level);
+    first_show_ = false;
+  }
+  // One device context per window for the whole repaint.
+  GdiWindowSurface::Batch box_batch(*box_surface_);
+  GdiWindowSurface::Batch counter_batch(*level_counter_surface_);
+  view_->PaintBoardArea();
+}
+
+void TMainForm::ReportSoundFailure() {
+  if (!sounds_) return;
+  if (std::optional<std::string> failure = sounds_->TakeFailure()) {
+    MessageBoxW(handle(), Utf8ToWide(*failure).c_str(), L"Verlumo", MB_OK | MB_ICONERROR);
+  }
+}
+
+void TMainForm::SetCaption(const std::string& caption) { SetWindowTextW(handle(), Utf8ToWide(caption).c_str()); }
+
+void TMainForm::SetLevelCounterHint(const std::string& hint) { toolbar_.SetHint(toolbar_.level_counter(), hint); }
+
+void TMainForm::RepaintLevelButtons() {
+  toolbar_.button(ToolButton::Up).RepaintNow();
+  toolbar_.button(ToolButton::Down).RepaintNow();
 }
 
 }  // namespace verlumo

@@ -1,9 +1,9 @@
 // The main window, TMainForm: the game's one working window. It owns the game state, the rules
-// that work on it (Game), the view that draws it, the bitmap and sound lists, the player's
-// questions, the settings store and the animation timer, and turns window messages into calls
-// on the rules: presses become cells, scroll requests become selector positions. It shows the
-// window's own texts and the level selector for the rules (ControlsDisplay) and gives the view
-// the caption and hints (ViewHost).
+// that work on it (Game) and its files (GameFiles), the view that draws it, the bitmap and sound
+// lists, the toolbar, the player's questions, the settings store and the animation timer, and
+// turns window messages into calls on the rules: presses become cells, scroll requests become
+// selector positions. It gives the view the caption, the counter's hint and the level buttons
+// (ViewHost).
 #pragma once
 
 #include <windows.h>
@@ -13,6 +13,7 @@
 #include <string>
 
 #include "core/game.h"
+#include "core/game_files.h"
 #include "core/game_state.h"
 #include "shell/form_helper.h"
 #include "shell/forms/form.h"
@@ -32,7 +33,7 @@ namespace verlumo {
 
 class GameDialogs;
 
-class TMainForm final : public Form, private ControlsDisplay, private ViewHost {
+class TMainForm final : public Form, private ViewHost {
  public:
   static constexpr const wchar_t* kClassName = L"TMainForm";
   // The toolbar over the board area, as wide as the board area.
@@ -82,11 +83,6 @@ class TMainForm final : public Form, private ControlsDisplay, private ViewHost {
   void ReportSoundFailure();
   void ReportSettingsFailure(const SettingsWriteResult& result);
 
-  // ControlsDisplay: the window's texts and the level selector, shown for the rules.
-  void ApplyLanguage() override;
-  void SetLevelSelectorRange(int last) override;
-  void SetLevelSelector(int position) override;
-
   // ViewHost: what the drawing asks of the window.
   void SetCaption(const std::string& caption) override;
   void SetLevelCounterHint(const std::string& hint) override;
@@ -99,6 +95,7 @@ class TMainForm final : public Form, private ControlsDisplay, private ViewHost {
   Random random_;
   // Made by the creation step once the view and the sounds are there; gone before them.
   std::unique_ptr<Game> game_;
+  std::unique_ptr<GameFiles> files_;
   SettingsStore ini_;
   FormHelper form_helper_{ini_};
   GameDialogs* dialogs_ = nullptr;
@@ -108,7 +105,7 @@ class TMainForm final : public Form, private ControlsDisplay, private ViewHost {
   bool created_ = false;
 
   OwnedIcon icon_;
-  Toolbar toolbar_;
+  Toolbar toolbar_{state_.language};
   PaintBox box_;
   std::unique_ptr<PlayerQuestions> questions_;
 

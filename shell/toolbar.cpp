@@ -1,6 +1,7 @@
 // Laying out and painting the toolbar.
 #include "shell/toolbar.h"
 
+#include "core/texts.h"
 #include "shell/forms/painting.h"
 #include "shell/resource_ids.h"
 #include "view/board_geometry.h"
@@ -33,7 +34,9 @@ constexpr RECT kLevelScroll{297, 8, 297 + 84, 8 + 19};
 
 }  // namespace
 
-bool Toolbar::Create(HWND main_window, PaintBox::PaintHandler paint_level_counter) {
+bool Toolbar::Create(HWND main_window, PaintBox::PaintHandler paint_level_counter,
+                     std::function<void()> update_caption) {
+  update_caption_ = std::move(update_caption);
   if (!tooltips_.Create(main_window)) return false;
   label_font_ = CreateUiFont(L"MS Sans Serif", -12);
   for (int i = 0; i < kToolButtonCount; ++i) {
@@ -96,5 +99,40 @@ void Toolbar::SetLevelLabel(const std::string& text) {
   RECT area = kLevelLabel;
   RedrawWindow(GetParent(level_label_), &area, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
+
+void Toolbar::ApplyLanguage() {
+  const int language = language_.value();
+  struct Hint {
+    ToolButton button;
+    const char* german;
+    const char* english;
+  };
+  static constexpr Hint kHints[] = {
+      {ToolButton::Load, "Ich hol mir einen alten Spielstand.", "I want to continue an old game."},
+      {ToolButton::Save, "Einmal zu oft gesichert ist besser als einmal zuwenig", "Save often, save always."},
+      {ToolButton::NewGame, "Ich fang ein neues Spiel an.", "I want to play a new game."},
+      {ToolButton::Restart, "Ich probier's nochmal.", "I try it again."},
+      {ToolButton::Sound, "Die Geräusche mag ich nicht immer.", "I dont like the sound always."},
+      {ToolButton::Rules, "Worum geht's da eigentlich?", "What's to do here?"},
+      {ToolButton::Exit, "Ich hab genug!", "I have enough!"},
+      {ToolButton::Info, "Wer hat diese Spiele nur verbrochen?", "Who did these ZORBEL GAME?"},
+      {ToolButton::Zorbel, "Hurra, es gibt noch mehr Zorbel Games.", "Hurrah, there are more ZORBEL GAMES."},
+      {ToolButton::Up, "nächsthöhere ungelöste Stufe", "Next unsolved level"},
+      {ToolButton::Down, "nächstniedere ungelöste Stufe", "Previous unsolved level"},
+  };
+  for (const Hint& hint : kHints) {
+    SetHint(button(hint.button).handle(), Bilingual(language, hint.german, hint.english));
+  }
+  SetHint(level_scroll_, Bilingual(language, "Stufe wählen", "Select level"));
+  SetLevelLabel(Bilingual(language, "Stufe:", "Level:"));
+  // The one hint in the other language: it names the language the button leads away from.
+  SetHint(button(ToolButton::Tongue).handle(),
+                   Bilingual(language, "I don't speak german.", "Ich spreche nicht englisch."));
+  update_caption_();
+}
+
+void Toolbar::SetLevelSelectorRange(int last) { SetScrollRange(level_scroll_, SB_CTL, 1, last, TRUE); }
+
+void Toolbar::SetLevelSelector(int position) { SetScrollPos(level_scroll_, SB_CTL, position, TRUE); }
 
 }  // namespace verlumo

@@ -1,12 +1,16 @@
 // The main window's toolbar: twelve flat speed buttons, the level display (a black box with a
-// lowered frame, the level label and the level counter) and the level selector.
+// lowered frame, the level label and the level counter) and the level selector. It shows the
+// window's language-dependent texts and the level selector for the rules.
 #pragma once
 
 #include <windows.h>
 
 #include <array>
+#include <functional>
 #include <string>
 
+#include "core/game_display.h"
+#include "core/language.h"
 #include "shell/forms/gdi_handles.h"
 #include "shell/forms/speed_button.h"
 #include "shell/forms/tooltips.h"
@@ -22,13 +26,24 @@ constexpr int kToolButtonCount = 12;
 constexpr int kFirstToolButtonId = 100;
 constexpr int kLevelScrollId = 200;
 
-class Toolbar {
+class Toolbar final : public ControlsDisplay {
  public:
   static constexpr int kHeight = 33;
 
+  // The texts follow the language; the language outlives the toolbar.
+  explicit Toolbar(const Language& language) : language_(language) {}
+
   // Creates the controls as children of the main window. The level counter's paint handler is
-  // the view's; a failure to create any control gives false.
-  bool Create(HWND main_window, PaintBox::PaintHandler paint_level_counter);
+  // the view's, and so is the caption update that follows each re-wording; a failure to create
+  // any control gives false.
+  bool Create(HWND main_window, PaintBox::PaintHandler paint_level_counter,
+              std::function<void()> update_caption);
+
+  // The hints and the level label in the current language, then the caption.
+  void ApplyLanguage() override;
+  // The scroll bar only shows the selector; the rules start the levels.
+  void SetLevelSelectorRange(int last) override;
+  void SetLevelSelector(int position) override;
 
   // The panel and the level display's black box and frame.
   void Paint(HDC dc) const;
@@ -43,6 +58,8 @@ class Toolbar {
   void SetLevelLabel(const std::string& text);
 
  private:
+  const Language& language_;
+  std::function<void()> update_caption_;
   std::array<SpeedButton, kToolButtonCount> buttons_;
   std::array<OwnedBitmap, kToolButtonCount> pictures_;
   HWND level_scroll_ = nullptr;

@@ -27,18 +27,18 @@ TEST_F(GameFileTest, ShortFilesSetTheFirstFlagsAndOddValuesAreSavedBackAsRead) {
   const Bytes ten = {1, 0, 7, 1, 1, 0, 0, 255, 1, 1};
   WriteBytes(folder.File("ten.vlm"), ten);
   game.state.solved_flags.fill(9);
-  game.LoadCurrentGameFile(folder.File("ten.vlm"));
+  files.LoadCurrentGameFile(folder.File("ten.vlm"));
   Bytes expected = ten;
   expected.resize(500);
   EXPECT_EQ(Flags(), expected);
 
   host.save_choices = {folder.File("copy")};
-  game.SaveGame();
+  files.SaveGame();
   EXPECT_EQ(ReadBytes(folder.File("copy.vlm")), expected);
   EXPECT_EQ(game.state.current_game_file, folder.File("copy.vlm"));
   EXPECT_EQ(host.log, (Log{"ChooseSaveFile " + folder.Folder() + " ten.vlm", "UpdateCaption"}));
 
-  game.LoadCurrentGameFile(folder.File("new.vlm"));  // not there yet: all 0, but it is the game
+  files.LoadCurrentGameFile(folder.File("new.vlm"));  // not there yet: all 0, but it is the game
   EXPECT_EQ(Flags(), Bytes(500, 0));
   EXPECT_EQ(game.state.current_game_file, folder.File("new.vlm"));
 }
@@ -46,15 +46,15 @@ TEST_F(GameFileTest, ShortFilesSetTheFirstFlagsAndOddValuesAreSavedBackAsRead) {
 TEST_F(GameFileTest, LoadingReplacesTheFlagsOrOnlyRenamesTheGame) {
   game.state.current_game_file = folder.File("old.vlm");
   game.state.solved_flags.fill(1);
-  game.LoadGame();  // cancelled
+  files.LoadGame();  // cancelled
   host.open_choice = "";
-  game.LoadGame();
+  files.LoadGame();
   host.open_choice = folder.File("new.vlm");  // does not exist: the flags stay
-  game.LoadGame();
+  files.LoadGame();
   EXPECT_EQ(Flags(), Bytes(500, 1));
   WriteBytes(folder.File("empty.vlm"), {});
   host.open_choice = folder.File("empty.vlm");
-  game.LoadGame();
+  files.LoadGame();
   EXPECT_EQ(Flags(), Bytes(500, 0));
   EXPECT_EQ(game.state.current_game_file, folder.File("empty.vlm"));
   const std::string open = "ChooseOpenFile " + folder.File("old.vlm");
@@ -70,7 +70,7 @@ TEST_F(GameFileTest, SavingAsksBeforeOverwritingAndOffersTheDialogAgainAfterNo) 
   host.save_choices = {folder.File("abc.txt"), folder.File("def"), folder.File("abc")};
   host.overwrite_answers = {false, true};
   game.state.language.Set(kLanguageGerman);
-  game.SaveGame();
+  files.SaveGame();
   EXPECT_EQ(host.log, (Log{"ChooseSaveFile " + folder.Folder() + " (as before)",
                            "AskYesNoWarning Spiel abc.vlm existiert bereits. \xC3\x9C"
                            "berschreiben?",
@@ -78,11 +78,11 @@ TEST_F(GameFileTest, SavingAsksBeforeOverwritingAndOffersTheDialogAgainAfterNo) 
   EXPECT_EQ(ReadBytes(folder.File("abc.vlm")), (Bytes{1, 2, 3}));
   EXPECT_EQ(ReadBytes(folder.File("def.vlm")), Flags());
 
-  game.SaveGame();  // Yes replaces the old file
+  files.SaveGame();  // Yes replaces the old file
   EXPECT_EQ(ReadBytes(folder.File("abc.vlm")), Flags());
   EXPECT_EQ(game.state.current_game_file, folder.File("abc.vlm"));
   host.log.clear();
-  game.SaveGame();  // cancelled: nothing written, caption untouched
+  files.SaveGame();  // cancelled: nothing written, caption untouched
   EXPECT_EQ(host.log, Log{"ChooseSaveFile " + folder.Folder() + " abc.vlm"});
   EXPECT_EQ(folder.EntryCount(), 2);
 }
@@ -92,8 +92,8 @@ TEST_F(GameFileTest, AFailedSaveIsReportedAndLeavesNoTemporaryFile) {
   game.state.language.Set(kLanguageGerman);
   fs::create_directory(PathOf(folder.File("taken.vlm")));  // a folder cannot become a file
   host.save_choices = {folder.File("no folder/x.vlm"), folder.File("taken.vlm")};
-  game.SaveGame();
-  game.SaveGame();
+  files.SaveGame();
+  files.SaveGame();
   const std::string tail = " nicht speichern. Datentr\xC3\xA4ger voll oder nicht beschreibbar.";
   EXPECT_EQ(host.log[1], "ShowErrorMessage Kann Spiel x.vlm" + tail);
   EXPECT_EQ(host.log[4], "ShowErrorMessage Kann Spiel taken.vlm" + tail);
@@ -119,7 +119,7 @@ TEST_F(GameFileTest, AWriteThatFailsHalfwayLeavesThePreviousFileIntact) {
   // 500 bytes wait in the file's buffer and fail when it is flushed; 100000 fail while written.
   const int flush_fails = ReplaceFileContents(folder.File("full.vlm"), Bytes(500, 1));
   const int write_fails = ReplaceFileContents(folder.File("full.vlm"), Bytes(100000, 1));
-  game.SaveGame();
+  files.SaveGame();
   setrlimit(RLIMIT_FSIZE, &saved_limit);
   std::signal(SIGXFSZ, saved_handler);
 
@@ -148,10 +148,10 @@ TEST_F(GameFileTest, EveryFileReadIsClosedSoThatItCanBeReplacedAtOnce) {
   const std::string path = folder.File("mine.vlm");
   WriteBytes(path, Bytes(500, 1));
   WriteBytes(folder.File("vlmo.dat"), Bytes(2 * kRecordSize, 1));
-  game.LoadCurrentGameFile(path);
+  files.LoadCurrentGameFile(path);
   host.open_choice = path;
-  game.LoadGame();
-  game.ReadLevelFile();
+  files.LoadGame();
+  files.ReadLevelFile();
 #ifdef __linux__
   EXPECT_EQ(open_handles(), handles_before);
 #endif
@@ -159,7 +159,7 @@ TEST_F(GameFileTest, EveryFileReadIsClosedSoThatItCanBeReplacedAtOnce) {
   game.state.solved_flags[0] = 5;
   host.save_choices = {path};
   host.overwrite_answers = {true};
-  game.SaveGame();
+  files.SaveGame();
   for (const std::string& call : host.log)
     EXPECT_EQ(call.find("ShowErrorMessage"), std::string::npos) << call;
   EXPECT_EQ(ReadBytes(path)[0], 5);
@@ -168,7 +168,7 @@ TEST_F(GameFileTest, EveryFileReadIsClosedSoThatItCanBeReplacedAtOnce) {
 #ifdef __linux__
 TEST_F(GameFileTest, AnUnreadableGameFileIsReportedAndLeavesEveryFlagUnsolved) {
   game.state.solved_flags.fill(1);
-  game.LoadCurrentGameFile("/proc/self/mem");  // opens, but reading address 0 fails
+  files.LoadCurrentGameFile("/proc/self/mem");  // opens, but reading address 0 fails
   EXPECT_EQ(host.log, Log{"ShowErrorMessage Error occured while loading file /proc/self/mem!"});
   EXPECT_EQ(Flags(), Bytes(500, 0));
 }

@@ -38,7 +38,7 @@ TEST_F(GameTest, AGoodLevelFileIsReadSilentlyRecordForRecord) {
   game.state.current_level = 7;  // brought into range later, by the level selector
   const Bytes bytes = Records(10, 30);
   WriteBytes(folder.File("vlmo.dat"), bytes);
-  game.ReadLevelFile();
+  files.ReadLevelFile();
   EXPECT_TRUE(host.log.empty());
   ASSERT_EQ(game.state.level_count(), 10);
   for (int level = 0; level < 10; ++level)
@@ -59,7 +59,7 @@ TEST_F(GameTest, UnknownTileCodesEndTheLevelsAndAreReported) {
   bytes[kRecordSize + 9] = 199;      // level 2, byte 9: column 1, row 2
   bytes[2 * kRecordSize + 9] = 200;  // record 3
   WriteBytes(folder.File("vlmo.dat"), bytes);
-  game.ReadLevelFile();
+  files.ReadLevelFile();
   ASSERT_EQ(game.state.level_count(), 2);
   EXPECT_EQ(game.state.levels[1][CellIndex(1, 2)], 199);
   EXPECT_EQ(host.log,
@@ -70,7 +70,7 @@ TEST_F(GameTest, AMissingLevelFileGivesOneBlankLevelThatNeitherHangsNorSwaps) {
   ScratchFolder folder;
   game.state.program_directory = folder.Folder();
   game.state.current_level = 7;
-  game.ReadLevelFile();
+  files.ReadLevelFile();
   EXPECT_EQ(host.log, Log{"ShowErrorMessage Fileerror " + std::to_string(ENOENT) + " with file " +
                           folder.Folder() + "VLMO.DAT."});
   ASSERT_EQ(game.state.level_count(), 1);

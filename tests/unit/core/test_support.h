@@ -10,6 +10,7 @@
 #include <random>
 
 #include "core/game.h"
+#include "core/game_files.h"
 #include "view/board_geometry.h"
 #include "tests/unit/core/recording_host.h"
 
@@ -104,6 +105,7 @@ class GameTest : public ::testing::Test {
   RecordingHost host;
   Random random{kSeed};
   Game game{state, host.display(), host, random};
+  GameFiles files{state, host, host};
 };
 
 }  // namespace verlumo
