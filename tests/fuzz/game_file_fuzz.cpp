@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/game.h"
+#include "core/game_files.h"
 #include "tests/fuzz/fuzz_support.h"
 #include "tests/unit/core/recording_host.h"
 
@@ -19,9 +20,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   RecordingHost host;
   Random random;
-  Game game(host, random);
+  GameState state;
+  Game game(state, host.display(), host, random);
+  GameFiles files(state, host, host);
   game.state.program_directory = folder;
-  game.LoadCurrentGameFile(loaded);
+  files.LoadCurrentGameFile(loaded);
   const std::size_t kept = std::min<std::size_t>(size, kMaxLevels);
   fuzz::Require(std::equal(data, data + kept, game.state.solved_flags.begin()), "the flags are the file's first bytes");
   fuzz::Require(std::all_of(game.state.solved_flags.begin() + static_cast<std::ptrdiff_t>(kept),
@@ -31,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // Saved under a new name (answering yes to overwriting it from an earlier input).
   host.save_choices.push_back(folder + "saved");
   host.overwrite_answers.push_back(true);
-  game.SaveGame();
+  files.SaveGame();
   fuzz::Require(game.state.current_game_file == folder + "saved.vlm", "saving names the game after its file");
   std::ifstream file(folder + "saved.vlm", std::ios::binary);
   const std::vector<std::uint8_t> saved{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
@@ -39,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzz::Require(std::equal(saved.begin(), saved.end(), game.state.solved_flags.begin()), "the file holds the flags");
 
   const SolvedFlags before = game.state.solved_flags;
-  game.LoadCurrentGameFile(folder + "saved.vlm");
+  files.LoadCurrentGameFile(folder + "saved.vlm");
   fuzz::Require(game.state.solved_flags == before, "a saved game loads back unchanged");
   return 0;
 }

@@ -14,23 +14,21 @@
 
 #include "core/file_io.h"
 #include "core/game.h"
+#include "core/game_files.h"
 #include "tests/fuzz/fuzz_support.h"
 #include "tests/unit/core/recording_host.h"
 #include "tests/unit/view/synthetic_sheets.h"
+#include "view/board_geometry.h"
 #include "view/board_view.h"
 
 using namespace verlumo;
 
 namespace {
 
-// The recording host with the view behind it, as the game window has.
+// The recording host for sounds, controls and questions, and the window's side of the view, as
+// the game window has; the board area is drawn by the view itself.
 class SessionHost : public RecordingHost, public ViewHost {
  public:
-  BoardView* view = nullptr;
-  void DrawCell(int column, int row) override { view->DrawCell(column, row); }
-  void UpdateCaption() override { view->UpdateCaption(); }
-  void levelboxPaint() override { view->levelboxPaint(); }
-  void DrawProgressGauge() override { view->DrawProgressGauge(); }
   void SetCaption(const std::string&) override {}
   void SetLevelCounterHint(const std::string&) override {}
   void RepaintLevelButtons() override {}
@@ -89,16 +87,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   Random random(provider.ConsumeIntegral<std::uint32_t>());
   SessionHost host;
-  Game game(host, random);
-  host.game = &game;
-  MemorySurface box(520, 376), levelbox(57, 20), cell_buffer(48, 48);
-  BoardView view(game.state, {sheets.tiles, sheets.frame, sheets.glyphs}, box, levelbox, cell_buffer, host);
-  host.view = &view;
+  GameState state;
+  MemorySurface box(kBoardAreaWidth, kBoardAreaHeight), levelbox(kLevelCounterWidth, kLevelCounterHeight),
+      cell_buffer(kCellBufferSize, kCellBufferSize);
+  BoardView view(state, {sheets.tiles, sheets.frame, sheets.glyphs}, box, levelbox, cell_buffer, host);
+  Game game(state, GameDisplay{view, host, host}, host, random);
+  GameFiles files(state, view, host);
   host.while_modal = [&](Dialog) { view.TimerTimer(); };
 
   game.state.program_directory = folder;
-  game.LoadCurrentGameFile(start_file);
-  game.ReadLevelFile();
+  files.LoadCurrentGameFile(start_file);
+  files.ReadLevelFile();
   game.SetUpLevelSelector(provider.ConsumeIntegralInRange(-2, 6));
   game.ComputeAllSolved();
   game.StartLevel(game.state.current_level);
@@ -107,11 +106,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (int event = 0; event < 300 && provider.remaining_bytes() > 0; ++event) {
     switch (provider.ConsumeIntegralInRange(0, 11)) {
       case 0:  // a click anywhere in or near the board area
-        game.boxMouseDown(provider.ConsumeIntegralInRange(-5, 530), provider.ConsumeIntegralInRange(-5, 380));
+        if (const auto cell = CellAt(provider.ConsumeIntegralInRange(-5, 530), provider.ConsumeIntegralInRange(-5, 380)))
+          game.PressCell(cell->column, cell->row);
         break;
       case 1: {  // a click on the middle of a cell, as a player aims
         const int cell = provider.ConsumeIntegralInRange(0, kCells - 1);
-        game.boxMouseDown(kBoardLeft + (cell / kRows) * kTileSize + 24, kBoardTop + (cell % kRows) * kTileSize + 24);
+        game.PressCell(ColumnOf(cell), RowOf(cell));
         break;
       }
       case 2: view.TimerTimer(); break;
@@ -119,11 +119,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       case 4: game.sDownBtnClick(); break;
       case 5: game.NewGameBtnClick(); break;
       case 6: game.RestartBtnClick(); break;
-      case 7: host.SetLevelSelector(provider.ConsumeIntegralInRange(-2, 6)); break;
+      case 7: game.MoveLevelSelector(provider.ConsumeIntegralInRange(-2, 6)); break;
       case 8: {
         host.save_choices.push_back(folder + "saved");
         host.overwrite_answers.push_back(provider.ConsumeBool());
-        game.SaveGame();
+        files.SaveGame();
         if (game.state.current_game_file == folder + "saved.vlm") {
           const std::vector<std::uint8_t> saved = FileBytes(folder + "saved.vlm");
           fuzz::Require(saved.size() == kMaxLevels, "a saved game file is exactly the 500 flags");
@@ -136,7 +136,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const char* const names[] = {"saved.vlm", "start.vlm", "missing.vlm", ""};
         const std::string name = names[provider.ConsumeIntegralInRange(0, 3)];
         host.open_choice = name.empty() ? std::string() : folder + name;
-        game.LoadGame();
+        files.LoadGame();
         break;
       }
       case 10: host.modal_results.push_back(provider.PickValueInArray({kModalOk, kModalCancel, kModalYes, kModalNo})); break;
