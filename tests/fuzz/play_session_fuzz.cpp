@@ -103,7 +103,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   game.StartLevel(game.state.current_level);
   CheckInvariants(game, host);
 
-  for (int event = 0; event < 300 && provider.remaining_bytes() > 0; ++event) {
+  for (int event = 0; event < 100 && provider.remaining_bytes() > 0; ++event) {
     switch (provider.ConsumeIntegralInRange(0, 11)) {
       case 0:  // a click anywhere in or near the board area
         if (const auto cell = CellAt(provider.ConsumeIntegralInRange(-5, 530), provider.ConsumeIntegralInRange(-5, 380)))
