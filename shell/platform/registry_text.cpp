@@ -2,7 +2,8 @@
 #include "shell/platform/registry_text.h"
 
 #include <algorithm>
-#include <string_view>
+#include <cstring>
+#include <utility>
 #include <vector>
 
 #include "shell/platform/registry_key.h"
@@ -18,30 +19,36 @@ bool IsText(DWORD type) { return type == REG_SZ || type == REG_EXPAND_SZ; }
 
 }  // namespace
 
-std::optional<std::wstring> QueryText(HKEY key, const std::wstring& name) {
+// The size is asked first, since a value may be of any length; only the bytes the registry
+// reports are kept.
+std::optional<RegistryData> QueryValue(HKEY key, const std::wstring& name) {
   DWORD type = REG_NONE;
   DWORD size = 0;
   LSTATUS status = RegQueryValueExW(key, name.c_str(), nullptr, &type, nullptr, &size);
   for (int attempt = 0; attempt < kReadAttempts; ++attempt) {
     if (status != ERROR_SUCCESS && status != ERROR_MORE_DATA) return std::nullopt;
-    if (!IsText(type)) return std::nullopt;
-    // One spare character keeps the buffer from being empty: a read into no buffer would only
-    // report the size again.
-    std::vector<wchar_t> buffer(size / sizeof(wchar_t) + 1);
-    const size_t capacity = buffer.size() * sizeof(wchar_t);
-    if (capacity > MAXDWORD) return std::nullopt;
-    size = static_cast<DWORD>(capacity);
-    status = RegQueryValueExW(key, name.c_str(), nullptr, &type,
-                              reinterpret_cast<BYTE*>(buffer.data()), &size);
+    if (!IsText(type)) return RegistryData{false, {}};
+    // One spare byte keeps the buffer from being empty: a read into no buffer would only report
+    // the size again.
+    std::vector<std::uint8_t> buffer(static_cast<size_t>(size) + 1);
+    if (buffer.size() > MAXDWORD) return std::nullopt;
+    size = static_cast<DWORD>(buffer.size());
+    status = RegQueryValueExW(key, name.c_str(), nullptr, &type, buffer.data(), &size);
     if (status == ERROR_SUCCESS) {
-      if (!IsText(type)) return std::nullopt;
-      const std::wstring_view data(buffer.data(),
-                                   std::min<size_t>(size, capacity) / sizeof(wchar_t));
-      return std::wstring(data.substr(0, data.find(L'\0')));
+      buffer.resize(std::min<size_t>(size, buffer.size()));
+      return RegistryData{IsText(type), std::move(buffer)};
     }
     // ERROR_MORE_DATA: the value grew since its size was asked; `size` holds the new size.
   }
   return std::nullopt;
+}
+
+std::optional<std::wstring> QueryText(HKEY key, const std::wstring& name) {
+  const std::optional<RegistryData> value = QueryValue(key, name);
+  if (!value || !value->is_text) return std::nullopt;
+  std::wstring text(value->bytes.size() / sizeof(wchar_t), L'\0');
+  std::memcpy(text.data(), value->bytes.data(), text.size() * sizeof(wchar_t));
+  return text.substr(0, text.find(L'\0'));
 }
 
 std::optional<std::wstring> ReadRegistryText(HKEY root, const std::wstring& key_path,

@@ -6,7 +6,13 @@
 #include <optional>
 #include <string>
 
+#include "shell/platform/registry_data.h"
+
 namespace verlumo {
+
+// The value `name` of an open key as stored, or nothing when there is no such value. A value
+// that is not a text comes back marked so, without its data: nothing of the game reads one.
+std::optional<RegistryData> QueryValue(HKEY key, const std::wstring& name);
 
 // The text value `name` of an open key ("" names the key's default value), or nothing when
 // there is no such value or it is not a text. REG_EXPAND_SZ counts as text and is taken as

@@ -8,15 +8,9 @@
 #include <string>
 #include <vector>
 
-namespace verlumo {
+#include "shell/platform/registry_data.h"
 
-// A registry value as stored: whether it is a text (REG_SZ or REG_EXPAND_SZ) and its raw data,
-// UTF-16LE for a text, of whatever size the registry reports: it need not end in a NUL, nor
-// even in a whole character.
-struct RegistryData {
-  bool is_text = false;
-  std::vector<std::uint8_t> bytes;
-};
+namespace verlumo {
 
 // The registry as the store reads it: the value named by section and key below the store's base
 // key, or nothing when the base key, the section or the value is missing.

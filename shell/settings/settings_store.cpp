@@ -2,51 +2,16 @@
 // refused write.
 #include "shell/settings/settings_store.h"
 
-#include <algorithm>
-#include <climits>
 #include <optional>
+#include <string>
 #include <utility>
-#include <vector>
 
 #include "core/texts.h"
 #include "shell/platform/registry_key.h"
+#include "shell/platform/registry_text.h"
 #include "shell/platform/utf16.h"
 
 namespace verlumo {
-namespace {
-
-// A value that keeps changing size between asking for its size and reading it (another program
-// writing it at that moment) counts as absent after this many tries, rather than looping on.
-constexpr int kReadAttempts = 4;
-
-// An expandable text is a text too; it is taken as stored, without expanding.
-bool IsText(DWORD type) { return type == REG_SZ || type == REG_EXPAND_SZ; }
-
-// The value `name` of `key` as stored, or nothing when there is no such value. The size is
-// asked first, since a value may be of any length; only the bytes the registry reports are kept.
-std::optional<RegistryData> QueryValue(HKEY key, const std::wstring& name) {
-  DWORD type = REG_NONE;
-  DWORD size = 0;
-  LSTATUS status = RegQueryValueExW(key, name.c_str(), nullptr, &type, nullptr, &size);
-  for (int attempt = 0; attempt < kReadAttempts; ++attempt) {
-    if (status != ERROR_SUCCESS && status != ERROR_MORE_DATA) return std::nullopt;
-    if (!IsText(type)) return RegistryData{false, {}};
-    // One spare byte keeps the buffer from being empty: a read into no buffer would only report
-    // the size again.
-    std::vector<std::uint8_t> buffer(static_cast<size_t>(size) + 1);
-    if (buffer.size() > MAXDWORD) return std::nullopt;
-    size = static_cast<DWORD>(buffer.size());
-    status = RegQueryValueExW(key, name.c_str(), nullptr, &type, buffer.data(), &size);
-    if (status == ERROR_SUCCESS) {
-      buffer.resize(std::min<size_t>(size, buffer.size()));
-      return RegistryData{IsText(type), std::move(buffer)};
-    }
-    // ERROR_MORE_DATA: the value grew since its size was asked; `size` holds the new size.
-  }
-  return std::nullopt;
-}
-
-}  // namespace
 
 SettingsStore::SettingsStore() : SettingsStore(HKEY_CURRENT_USER, kSettingsBaseKey) {}
 
