@@ -121,11 +121,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       case 6: game.RestartBtnClick(); break;
       case 7: game.MoveLevelSelector(provider.ConsumeIntegralInRange(-2, 6)); break;
       case 8: {
-        host.save_choices.push_back(folder + "saved");
-        host.overwrite_answers.push_back(provider.ConsumeBool());
+        // Declining to overwrite keeps the earlier save, which the game may still be named after;
+        // only a save that was let through must hold the flags of now.
+        const std::string saved_name = folder + "saved.vlm";
+        const bool overwrite = provider.ConsumeBool();
+        const bool writes = overwrite || !FileExists(saved_name);
+        host.save_choices.assign(1, folder + "saved");
+        host.overwrite_answers.assign(1, overwrite);
+        host.log.clear();
         files.SaveGame();
-        if (game.state.current_game_file == folder + "saved.vlm") {
-          const std::vector<std::uint8_t> saved = FileBytes(folder + "saved.vlm");
+        const bool failed = std::any_of(host.log.begin(), host.log.end(), [](const std::string& call) {
+          return call.rfind("ShowErrorMessage", 0) == 0;
+        });
+        if (writes && !failed) {
+          fuzz::Require(game.state.current_game_file == saved_name, "a saved game is named after its file");
+          const std::vector<std::uint8_t> saved = FileBytes(saved_name);
           fuzz::Require(saved.size() == kMaxLevels, "a saved game file is exactly the 500 flags");
           fuzz::Require(std::equal(saved.begin(), saved.end(), game.state.solved_flags.begin()),
                         "a saved game file holds the flags");
