@@ -41,9 +41,6 @@ bool TMainForm::Create() {
 
 LRESULT TMainForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
-    case WM_TIMER:
-      if (wparam == kAnimationTimer) TimerTimer();
-      return 0;
     case WM_HSCROLL:
       if (reinterpret_cast<HWND>(lparam) == toolbar_.level_scroll()) OnLevelScroll(LOWORD(wparam));
       return 0;
@@ -71,6 +68,10 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 }
 
 void TMainForm::OnPaint(HDC dc) { toolbar_.Paint(dc); }
+
+void TMainForm::OnTimer(UINT_PTR id) {
+  if (id == kAnimationTimer) TimerTimer();
+}
 
 void TMainForm::OnCommand(int id, HWND) {
   if (id == kLevelScrollId) return;

@@ -59,6 +59,7 @@ class TMainForm final : public Form, private ViewHost {
   void FormActivate() override;
   void OnPaint(HDC dc) override;
   void OnCommand(int id, HWND control) override;
+  void OnTimer(UINT_PTR id) override;
   void OnClose() override;
 
   // Start-up and shutdown.

@@ -6,25 +6,20 @@
 
 #include <functional>
 
+#include "shell/forms/window.h"
+
 namespace verlumo {
 
-class PaintBox {
+class PaintBox final : public Window {
  public:
   using PaintHandler = std::function<void()>;
   using MouseHandler = std::function<void(int x, int y)>;
 
-  PaintBox() = default;
-  ~PaintBox();
-  PaintBox(const PaintBox&) = delete;
-  PaintBox& operator=(const PaintBox&) = delete;
-
   bool Create(HWND parent, RECT bounds, PaintHandler on_paint, MouseHandler on_mouse_down = {});
-  HWND handle() const { return window_; }
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 
-  HWND window_ = nullptr;
   PaintHandler on_paint_;
   MouseHandler on_mouse_down_;
 };

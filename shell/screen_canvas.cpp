@@ -1,12 +1,10 @@
 // The still picture of the screen that the explode effect draws on.
 #include "shell/screen_canvas.h"
 
-#include "shell/forms/window_class.h"
-
 namespace verlumo {
 namespace {
 
-constexpr wchar_t kClassName[] = L"TScreenCanvas";
+const WindowClass kClass{L"TScreenCanvas", IDC_ARROW, nullptr};
 
 }  // namespace
 
@@ -21,24 +19,25 @@ ScreenCanvas::ScreenCanvas(const RECT& area) : area_(area) {
     BitBlt(picture_dc_, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
   }
   ReleaseDC(nullptr, screen);
-  if (previous_bitmap_ == nullptr || !EnsureWindowClass(kClassName, WindowProc, IDC_ARROW, nullptr)) return;
-  window_ = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TRANSPARENT, kClassName,
-                            L"", WS_POPUP, area.left, area.top, width, height, nullptr, nullptr,
-                            GetModuleHandleW(nullptr), this);
-  if (window_ == nullptr) return;
-  ShowWindow(window_, SW_SHOWNOACTIVATE);
+  if (previous_bitmap_ == nullptr ||
+      !CreateOwnWindow(kClass, WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TRANSPARENT, L"",
+                       WS_POPUP, area, nullptr)) {
+    return;
+  }
+  ShowWindow(handle(), SW_SHOWNOACTIVATE);
   Show();
 }
 
 ScreenCanvas::~ScreenCanvas() {
-  if (window_ != nullptr) DestroyWindow(window_);
+  // The base destroys the window after this; cut off from the canvas first, it never paints
+  // from a picture that has gone.
   if (previous_bitmap_ != nullptr) SelectObject(picture_dc_, previous_bitmap_);
   picture_.reset();
   if (picture_dc_ != nullptr) DeleteDC(picture_dc_);
 }
 
 void ScreenCanvas::DrawFocusRect(const RECT& rectangle) {
-  if (window_ == nullptr) return;
+  if (handle() == nullptr) return;
   RECT on_picture = rectangle;
   OffsetRect(&on_picture, -area_.left, -area_.top);
   ::DrawFocusRect(picture_dc_, &on_picture);
@@ -46,29 +45,28 @@ void ScreenCanvas::DrawFocusRect(const RECT& rectangle) {
 }
 
 void ScreenCanvas::Show() const {
-  HDC dc = GetDC(window_);
+  HDC dc = GetDC(handle());
   BitBlt(dc, 0, 0, area_.right - area_.left, area_.bottom - area_.top, picture_dc_, 0, 0, SRCCOPY);
-  ReleaseDC(window_, dc);
+  ReleaseDC(handle(), dc);
   // Drawing is batched per thread; the rectangle must be on the screen before the pause.
   GdiFlush();
 }
 
-LRESULT CALLBACK ScreenCanvas::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  auto* canvas = WindowOwner<ScreenCanvas>(window, message, lparam);
+LRESULT ScreenCanvas::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_ERASEBKGND:
       return 1;
     case WM_PAINT: {
       PAINTSTRUCT paint;
-      BeginPaint(window, &paint);
-      EndPaint(window, &paint);
-      if (canvas != nullptr && canvas->window_ == window) canvas->Show();
+      BeginPaint(handle(), &paint);
+      EndPaint(handle(), &paint);
+      Show();
       return 0;
     }
     case WM_NCHITTEST:
       return HTTRANSPARENT;  // clicks go to whatever lies beneath
   }
-  return DefWindowProcW(window, message, wparam, lparam);
+  return DefaultHandling(message, wparam, lparam);
 }
 
 void PauseShowingDrawing(DWORD milliseconds) {

@@ -9,30 +9,28 @@
 #include <windows.h>
 
 #include "shell/forms/gdi_handles.h"
+#include "shell/forms/window.h"
 
 namespace verlumo {
 
-class ScreenCanvas {
+class ScreenCanvas final : public Window {
  public:
   // area: screen coordinates. When the canvas cannot be made, drawing does nothing.
   explicit ScreenCanvas(const RECT& area);
-  ~ScreenCanvas();
-  ScreenCanvas(const ScreenCanvas&) = delete;
-  ScreenCanvas& operator=(const ScreenCanvas&) = delete;
+  ~ScreenCanvas() override;
 
   // Inverts the dotted outline of the rectangle (screen coordinates) and puts it on the screen
   // at once.
   void DrawFocusRect(const RECT& rectangle);
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
   void Show() const;
 
   RECT area_;
   HDC picture_dc_ = nullptr;
   OwnedBitmap picture_;
   HGDIOBJ previous_bitmap_ = nullptr;
-  HWND window_ = nullptr;
 };
 
 // Waits for the given time. Unlike Sleep it lets the window system put what was drawn on the

@@ -3,6 +3,7 @@
 
 #include "core/texts.h"
 #include "shell/forms/painting.h"
+#include "shell/forms/window.h"
 #include "shell/resource_ids.h"
 #include "view/board_geometry.h"
 #include "shell/platform/utf16.h"
@@ -50,19 +51,14 @@ bool Toolbar::Create(HWND main_window, PaintBox::PaintHandler paint_level_counte
     }
   }
   if (!level_counter_.Create(main_window, kLevelCounter, std::move(paint_level_counter))) return false;
-  level_scroll_ = CreateWindowExW(0, L"SCROLLBAR", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | SBS_HORZ,
-                                  kLevelScroll.left, kLevelScroll.top, kLevelScroll.right - kLevelScroll.left,
-                                  kLevelScroll.bottom - kLevelScroll.top, main_window,
-                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(kLevelScrollId)),
-                                  GetModuleHandleW(nullptr), nullptr);
+  level_scroll_ = CreateChildWindow(L"SCROLLBAR", 0, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | SBS_HORZ,
+                                    kLevelScroll, main_window, kLevelScrollId);
   if (level_scroll_ == nullptr) return false;
   // The label is transparent and lies beneath the counter, clipped by it: the level display is
   // drawn black box, frame, label, counter, each over the one before, whatever repaints it.
-  level_label_ = CreateWindowExW(WS_EX_TRANSPARENT, L"STATIC", L"",
-                                 WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_LEFT | SS_NOPREFIX,
-                                 kLevelLabel.left, kLevelLabel.top, kLevelLabel.right - kLevelLabel.left,
-                                 kLevelLabel.bottom - kLevelLabel.top, main_window, nullptr,
-                                 GetModuleHandleW(nullptr), nullptr);
+  level_label_ = CreateChildWindow(L"STATIC", WS_EX_TRANSPARENT, L"",
+                                   WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_LEFT | SS_NOPREFIX, kLevelLabel,
+                                   main_window, 0);
   if (level_label_ == nullptr) return false;
   SetWindowPos(level_label_, level_counter_.handle(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   SendMessageW(level_label_, WM_SETFONT, reinterpret_cast<WPARAM>(label_font_.get()), FALSE);

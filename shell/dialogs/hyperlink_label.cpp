@@ -4,13 +4,12 @@
 #include <shellapi.h>
 
 #include "shell/forms/gdi_handles.h"
-#include "shell/forms/window_class.h"
 #include "view/win32/lazy_library.h"
 
 namespace verlumo {
 namespace {
 
-constexpr wchar_t kClassName[] = L"THyperlinkLabel";
+const WindowClass kClass{L"THyperlinkLabel", IDC_HAND};
 constexpr wchar_t kMailTo[] = L"mailto:";
 constexpr INT_PTR kShellFailureLimit = 32;  // the shell's answers up to this one are errors
 
@@ -53,12 +52,9 @@ INT_PTR ShellOpenWith(LazyLibrary& shell, HWND owner, const std::wstring& target
   return reinterpret_cast<INT_PTR>(execute(owner, nullptr, target.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
 }
 
-HyperlinkLabel::~HyperlinkLabel() { DestroyOwnedWindow(window_); }
-
 bool HyperlinkLabel::Create(HWND parent, const WindowBox& bounds, Settings settings, HFONT font) {
   settings_ = std::move(settings);
   font_ = font;
-  if (!EnsureWindowClass(kClassName, WindowProc, IDC_HAND)) return false;
   int width = bounds.width;
   if (!settings_.multi_line) {
     // A one-line link is as wide as its text, so that only the text is clickable.
@@ -72,70 +68,44 @@ bool HyperlinkLabel::Create(HWND parent, const WindowBox& bounds, Settings setti
     }
     ReleaseDC(parent, dc);
   }
-  window_ = CreateWindowExW(0, kClassName, settings_.caption.c_str(), WS_CHILD | WS_VISIBLE, bounds.left,
-                            bounds.top, width, bounds.height, parent, nullptr, GetModuleHandleW(nullptr), this);
-  return window_ != nullptr;
+  return CreateOwnWindow(kClass, 0, settings_.caption.c_str(), WS_CHILD | WS_VISIBLE,
+                         {bounds.left, bounds.top, bounds.left + width, bounds.top + bounds.height}, parent);
 }
 
 UINT HyperlinkLabel::TextFormat() const {
   return DT_LEFT | DT_TOP | DT_NOPREFIX | (settings_.multi_line ? DT_WORDBREAK : DT_SINGLELINE);
 }
 
-LRESULT CALLBACK HyperlinkLabel::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  auto* label = WindowOwner<HyperlinkLabel>(window, message, lparam);
-  if (label == nullptr) return DefWindowProcW(window, message, wparam, lparam);
-  if (message == WM_NCCREATE) label->window_ = window;
-  if (message == WM_NCDESTROY) {
-    ForgetDestroyedWindow(window, label->window_);
-    return DefWindowProcW(window, message, wparam, lparam);
-  }
-  return label->HandleMessage(message, wparam, lparam);
-}
-
 LRESULT HyperlinkLabel::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
-  switch (message) {
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      HDC dc = BeginPaint(window_, &paint);
-      Paint(dc);
-      EndPaint(window_, &paint);
-      return 0;
-    }
-    case WM_ENABLE:
-      InvalidateRect(window_, nullptr, TRUE);
-      return 0;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
+  // A click is a press and a release on the label; releasing elsewhere opens nothing.
+  switch (clicks_.Track(handle(), message, lparam)) {
+    case ClickTracker::Step::kNotMine:
+      break;
+    case ClickTracker::Step::kPressed:
       colour_ = settings_.active_colour;
-      pressed_ = true;
-      SetCapture(window_);
-      InvalidateRect(window_, nullptr, TRUE);
+      InvalidateRect(handle(), nullptr, TRUE);
       return 0;
-    case WM_LBUTTONUP: {
-      if (!pressed_) return 0;
-      pressed_ = false;
-      ReleaseCapture();
-      // A click is a press and a release on the label; releasing elsewhere opens nothing.
-      RECT client;
-      GetClientRect(window_, &client);
-      const POINT at{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
-      if (PtInRect(&client, at)) Click();
+    case ClickTracker::Step::kClicked:
+      Click();
       return 0;
-    }
-    case WM_CAPTURECHANGED:
-      pressed_ = false;
+    case ClickTracker::Step::kNothing:
+    case ClickTracker::Step::kCancelled:
       return 0;
   }
-  return DefWindowProcW(window_, message, wparam, lparam);
+  if (message == WM_ENABLE) {
+    InvalidateRect(handle(), nullptr, TRUE);
+    return 0;
+  }
+  return DefaultHandling(message, wparam, lparam);
 }
 
-void HyperlinkLabel::Paint(HDC dc) {
+void HyperlinkLabel::OnPaint(HDC dc) {
   SelectedObject font(dc, font_);
   SetBkMode(dc, TRANSPARENT);
   RECT area;
-  GetClientRect(window_, &area);
+  GetClientRect(handle(), &area);
   const int length = static_cast<int>(settings_.caption.size());
-  if (IsWindowEnabled(window_)) {
+  if (IsWindowEnabled(handle())) {
     SetTextColor(dc, colour_);
     DrawTextW(dc, settings_.caption.c_str(), length, &area, TextFormat());
     return;
@@ -151,8 +121,8 @@ void HyperlinkLabel::Paint(HDC dc) {
 
 void HyperlinkLabel::Click() {
   const std::wstring target = LinkTarget(settings_.caption, settings_.target_text);
-  const INT_PTR answer = opener_ ? opener_(GetAncestor(window_, GA_ROOT), target) : 0;
-  if (answer <= kShellFailureLimit) EnableWindow(window_, FALSE);
+  const INT_PTR answer = opener_ ? opener_(GetAncestor(handle(), GA_ROOT), target) : 0;
+  if (answer <= kShellFailureLimit) EnableWindow(handle(), FALSE);
 }
 
 }  // namespace verlumo

@@ -9,6 +9,8 @@
 #include <functional>
 #include <string>
 
+#include "shell/forms/click_tracker.h"
+#include "shell/forms/window.h"
 #include "shell/placement.h"
 
 namespace verlumo {
@@ -28,7 +30,7 @@ using ShellOpener = std::function<INT_PTR(HWND owner, const std::wstring& target
 INT_PTR ShellOpen(HWND owner, const std::wstring& target);
 INT_PTR ShellOpenWith(LazyLibrary& shell, HWND owner, const std::wstring& target);
 
-class HyperlinkLabel {
+class HyperlinkLabel final : public Window {
  public:
   static constexpr COLORREF kLinkColour = RGB(0, 0, 255);
 
@@ -39,14 +41,8 @@ class HyperlinkLabel {
     bool multi_line = false;  // wraps at the given width; a single line takes its text's width
   };
 
-  HyperlinkLabel() = default;
-  ~HyperlinkLabel();
-  HyperlinkLabel(const HyperlinkLabel&) = delete;
-  HyperlinkLabel& operator=(const HyperlinkLabel&) = delete;
-
   // Creates the label as a child of parent; font is borrowed and must outlive the label.
   bool Create(HWND parent, const WindowBox& bounds, Settings settings, HFONT font);
-  HWND handle() const { return window_; }
 
   void set_opener(ShellOpener opener) { opener_ = std::move(opener); }
 
@@ -54,17 +50,15 @@ class HyperlinkLabel {
   COLORREF text_colour() const { return colour_; }
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
-  void Paint(HDC dc);
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+  void OnPaint(HDC dc) override;
   void Click();
   UINT TextFormat() const;
 
-  HWND window_ = nullptr;
   Settings settings_;
   HFONT font_ = nullptr;
   COLORREF colour_ = kLinkColour;
-  bool pressed_ = false;
+  ClickTracker clicks_;
   ShellOpener opener_ = ShellOpen;
 };
 

@@ -27,24 +27,16 @@ bool Splash::OnCreate() {
 
 void Splash::OnPaint(HDC dc) { DrawPicture(dc, static_cast<HBITMAP>(picture_.get()), 0, 0); }
 
+void Splash::OnTimer(UINT_PTR id) {
+  if (id == kTimer1) Click();
+}
+
 LRESULT Splash::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
-  switch (message) {
-    case WM_TIMER:
-      if (wparam == kTimer1) Click();
-      return 0;
-    // The picture fills the window: a press and release of the left button anywhere is a click.
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-      pressed_ = true;
-      return 0;
-    case WM_LBUTTONUP:
-      if (pressed_) {
-        pressed_ = false;
-        Click();
-      }
-      return 0;
-  }
-  return DefaultHandling(message, wparam, lparam);
+  // The picture fills the window: a press and release of the left button on it is a click.
+  const ClickTracker::Step step = clicks_.Track(handle(), message, lparam);
+  if (step == ClickTracker::Step::kNotMine) return DefaultHandling(message, wparam, lparam);
+  if (step == ClickTracker::Step::kClicked) Click();
+  return 0;
 }
 
 void Splash::Click() {

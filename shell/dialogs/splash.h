@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include "shell/dialogs/dialog_context.h"
+#include "shell/forms/click_tracker.h"
 #include "shell/forms/form.h"
 #include "shell/forms/gdi_handles.h"
 
@@ -25,11 +26,12 @@ class Splash : public Form {
  protected:
   bool OnCreate() override;
   void OnPaint(HDC dc) override;
+  void OnTimer(UINT_PTR id) override;
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 
  private:
   OwnedBitmap picture_;
-  bool pressed_ = false;
+  ClickTracker clicks_;
 };
 
 }  // namespace verlumo

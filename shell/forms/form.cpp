@@ -3,7 +3,6 @@
 
 #include <vector>
 
-#include "shell/forms/window_class.h"
 #include "shell/placement.h"
 
 namespace verlumo {
@@ -31,8 +30,6 @@ std::vector<HWND> DisableOtherWindows(HWND form) {
 
 }  // namespace
 
-Form::~Form() { DestroyOwnedWindow(window_); }
-
 SIZE OuterSize(DWORD style, DWORD ex_style, int client_width, int client_height) {
   RECT rect{0, 0, client_width, client_height};
   AdjustWindowRectEx(&rect, style, FALSE, ex_style);
@@ -43,16 +40,16 @@ bool Form::CreateForm(const wchar_t* class_name, const std::wstring& caption, St
                       int client_width, int client_height, HWND owner) {
   class_name_ = class_name;
   creation_failure_ = {};
-  if (!EnsureWindowClass(class_name, WindowProc)) {
+  const WindowClass own_class{class_name};
+  if (!EnsureClass(own_class)) {
     creation_failure_ = {L"the window class " + class_name_, GetLastError()};
     return false;
   }
-  HINSTANCE instance = GetModuleHandleW(nullptr);
   const SIZE outer = OuterSize(style.style, style.ex_style, client_width, client_height);
   const int left = (GetSystemMetrics(SM_CXSCREEN) - outer.cx) / 2;
   const int top = (GetSystemMetrics(SM_CYSCREEN) - outer.cy) / 2;
-  if (CreateWindowExW(style.ex_style, class_name, caption.c_str(), style.style, left, top, outer.cx,
-                      outer.cy, owner, nullptr, instance, this) != nullptr) {
+  if (CreateOwnWindow(own_class, style.ex_style, caption.c_str(), style.style,
+                      {left, top, left + outer.cx, top + outer.cy}, owner)) {
     return true;
   }
   // A part refused inside OnCreate has said what it was already.
@@ -65,20 +62,6 @@ bool Form::Refuse(const std::wstring& what) {
   return false;
 }
 
-LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  auto* form = WindowOwner<Form>(window, message, lparam);
-  if (form == nullptr) return DefWindowProcW(window, message, wparam, lparam);
-  if (message == WM_NCCREATE) form->window_ = window;
-  const LRESULT result = form->HandleMessage(message, wparam, lparam);
-  // An owned form is destroyed with its owner; the form must not destroy the handle again.
-  if (message == WM_NCDESTROY) ForgetDestroyedWindow(window, form->window_);
-  return result;
-}
-
-LRESULT Form::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
-  return DefaultHandling(message, wparam, lparam);
-}
-
 LRESULT Form::DefaultHandling(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_CREATE:
@@ -86,21 +69,17 @@ LRESULT Form::DefaultHandling(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_ACTIVATE:
       if (LOWORD(wparam) != WA_INACTIVE) FormActivate();
       break;
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      HDC dc = BeginPaint(window_, &paint);
-      OnPaint(dc);
-      EndPaint(window_, &paint);
-      return 0;
-    }
     case WM_COMMAND:
       if (lparam != 0 || HIWORD(wparam) == 0) OnCommand(LOWORD(wparam), reinterpret_cast<HWND>(lparam));
+      return 0;
+    case WM_TIMER:
+      OnTimer(wparam);
       return 0;
     case WM_CLOSE:
       OnClose();
       return 0;
   }
-  return DefWindowProcW(window_, message, wparam, lparam);
+  return Window::DefaultHandling(message, wparam, lparam);
 }
 
 void Form::OnClose() {
@@ -111,11 +90,11 @@ int Form::ShowModal() {
   HWND previously_active = GetActiveWindow();
   // Every other window of the game goes quiet, not only the owner: a form shown from another
   // modal form (the language dialog from the info dialog) must leave that one dead as well.
-  const std::vector<HWND> silenced = DisableOtherWindows(window_);
+  const std::vector<HWND> silenced = DisableOtherWindows(handle());
   modal_result_ = 0;
   in_modal_loop_ = true;
-  ShowWindow(window_, SW_SHOW);
-  SetForegroundWindow(window_);
+  ShowWindow(handle(), SW_SHOW);
+  SetForegroundWindow(handle());
 
   MSG message;
   while (modal_result_ == 0) {
@@ -127,7 +106,7 @@ int Form::ShowModal() {
       break;
     }
     if (HandleDialogKey(message)) continue;
-    if (!IsDialogMessageW(window_, &message)) {
+    if (!IsDialogMessageW(handle(), &message)) {
       TranslateMessage(&message);
       DispatchMessageW(&message);
     }
@@ -137,9 +116,9 @@ int Form::ShowModal() {
   // The other windows come back before the form goes, so that activation returns to the window
   // that was active when the form was shown.
   for (HWND window : silenced) EnableWindow(window, TRUE);
-  ShowWindow(window_, SW_HIDE);
-  HWND owner = GetWindow(window_, GW_OWNER);
-  if (previously_active != nullptr && previously_active != window_ && IsWindow(previously_active)) {
+  ShowWindow(handle(), SW_HIDE);
+  HWND owner = GetWindow(handle(), GW_OWNER);
+  if (previously_active != nullptr && previously_active != handle() && IsWindow(previously_active)) {
     SetActiveWindow(previously_active);
   } else if (owner != nullptr) {
     SetActiveWindow(owner);
@@ -151,11 +130,11 @@ int Form::ShowModal() {
 // are left to the system's dialog navigation.
 bool Form::HandleDialogKey(const MSG& message) {
   if (message.message != WM_KEYDOWN) return false;
-  if (message.hwnd != window_ && !IsChild(window_, message.hwnd)) return false;
+  if (message.hwnd != handle() && !IsChild(handle(), message.hwnd)) return false;
   if (message.wParam == VK_RETURN) {
     HWND focus = GetFocus();
     wchar_t class_name[16] = {};
-    if (focus != nullptr && IsChild(window_, focus) && GetClassNameW(focus, class_name, 16) &&
+    if (focus != nullptr && IsChild(handle(), focus) && GetClassNameW(focus, class_name, 16) &&
         lstrcmpiW(class_name, L"Button") == 0) {
       SendMessageW(focus, BM_CLICK, 0, 0);
     }

@@ -1,5 +1,5 @@
-// The thin form layer: a window class per form, one window procedure that dispatches to the
-// form's handlers, modal showing with a nested message loop, and the modal results.
+// The thin form layer: a window class per form, the form's handlers for the messages every form
+// has, modal showing with a nested message loop, and the modal results.
 #pragma once
 
 #include <windows.h>
@@ -8,17 +8,12 @@
 
 #include "core/modal_result.h"
 #include "shell/forms/creation_failure.h"
+#include "shell/forms/window.h"
 
 namespace verlumo {
 
-class Form {
+class Form : public Window {
  public:
-  Form() = default;
-  virtual ~Form();
-  Form(const Form&) = delete;
-  Form& operator=(const Form&) = delete;
-
-  HWND handle() const { return window_; }
   // Why the last CreateForm gave false.
   const CreationFailure& creation_failure() const { return creation_failure_; }
 
@@ -47,9 +42,9 @@ class Form {
   bool CreateForm(const wchar_t* class_name, const std::wstring& caption, Style style,
                   int client_width, int client_height, HWND owner);
 
-  // The form's own message handling; the default does what every form does.
-  virtual LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
-  LRESULT DefaultHandling(UINT message, WPARAM wparam, LPARAM lparam);
+  // What every form does with a message its own HandleMessage leaves: creation, activation,
+  // commands, timers and closing go to the handlers below, painting to OnPaint.
+  LRESULT DefaultHandling(UINT message, WPARAM wparam, LPARAM lparam) override;
 
   // Makes the form's controls; false, through Refuse, when one of them cannot be made, and then
   // the window is not made either.
@@ -57,17 +52,14 @@ class Form {
   // Records that the system refused the named part of the form, with its last error; gives false.
   bool Refuse(const std::wstring& what);
   virtual void FormActivate() {}
-  virtual void OnPaint(HDC) {}
   virtual void OnCommand(int /*id*/, HWND /*control*/) {}
+  virtual void OnTimer(UINT_PTR /*id*/) {}
   // The title-bar close box or the system's close key; a modal form ends with cancel.
   virtual void OnClose();
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-
   bool HandleDialogKey(const MSG& message);
 
-  HWND window_ = nullptr;
   std::wstring class_name_;
   CreationFailure creation_failure_;
   HWND cancel_button_ = nullptr;

@@ -1,15 +1,12 @@
 // Drawing push buttons with pictures.
 #include "shell/forms/glyph_button.h"
 
-#include <commctrl.h>
-
 #include "shell/forms/gdi_handles.h"
 
 namespace verlumo {
 namespace {
 
 constexpr wchar_t kOwnerProperty[] = L"VerlumoGlyphButton";
-constexpr UINT_PTR kSubclassId = 1;
 constexpr int kGlyphSpacing = 4;  // between the picture and the caption
 
 }  // namespace
@@ -32,54 +29,21 @@ bool GlyphButton::Create(HWND parent, int id, RECT bounds, HBITMAP glyph, int im
   glyph_ = glyph;
   images_ = images;
   font_ = font;
-  button_ = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW,
-                            bounds.left, bounds.top, bounds.right - bounds.left,
-                            bounds.bottom - bounds.top, parent,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                            GetModuleHandleW(nullptr), nullptr);
-  if (button_ == nullptr) return false;
-  if (!SetPropW(button_, kOwnerProperty, this) ||
-      !SetWindowSubclass(button_, ButtonProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this))) {
-    const DWORD error = GetLastError();
-    HWND button = button_;
-    Forget();
-    DestroyWindow(button);
-    SetLastError(error);
-    return false;
-  }
-  SendMessageW(button_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  HWND button = CreateChildWindow(L"BUTTON", 0, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, bounds,
+                                  parent, id);
+  if (button == nullptr || !Adopt(button, kOwnerProperty)) return false;
+  SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   return true;
 }
 
-GlyphButton::~GlyphButton() {
-  if (button_ == nullptr) return;
-  HWND button = button_;
-  Forget();
-  DestroyWindow(button);
-}
-
-// A window's properties must be removed before it is gone; the button is then no longer ours.
-void GlyphButton::Forget() {
-  RemovePropW(button_, kOwnerProperty);
-  RemoveWindowSubclass(button_, ButtonProc, kSubclassId);
-  button_ = nullptr;
-}
-
-LRESULT CALLBACK GlyphButton::ButtonProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
-                                         UINT_PTR, DWORD_PTR owner) {
-  // Destroyed with its dialog: the last message the button sees.
-  if (message == WM_NCDESTROY) reinterpret_cast<GlyphButton*>(owner)->Forget();
-  return DefSubclassProc(window, message, wparam, lparam);
-}
-
 void GlyphButton::SetCaption(const std::wstring& caption) {
-  SetWindowTextW(button_, caption.c_str());
-  InvalidateRect(button_, nullptr, TRUE);
+  SetWindowTextW(handle(), caption.c_str());
+  InvalidateRect(handle(), nullptr, TRUE);
 }
 
 bool GlyphButton::Draw(const DRAWITEMSTRUCT& item) {
   if (item.CtlType != ODT_BUTTON) return false;
-  auto* button = static_cast<GlyphButton*>(GetPropW(item.hwndItem, kOwnerProperty));
+  auto* button = static_cast<GlyphButton*>(static_cast<Window*>(GetPropW(item.hwndItem, kOwnerProperty)));
   if (button == nullptr) return false;
 
   HDC dc = item.hDC;

@@ -7,32 +7,23 @@
 
 #include <string>
 
+#include "shell/forms/window.h"
+
 namespace verlumo {
 
-class GlyphButton {
+// The system's push button, adopted: it keeps its own behaviour (focus, keys, clicks) and its
+// parent has it drawn here.
+class GlyphButton final : public Window {
  public:
-  GlyphButton() = default;
-  // Destroys the button while it is still ours, as every window wrapper does with its window.
-  ~GlyphButton();
-  GlyphButton(const GlyphButton&) = delete;
-  GlyphButton& operator=(const GlyphButton&) = delete;
-
   // Creates the button as a child of parent with the given control id. glyph is borrowed and
   // must outlive the button; images is 1 or 2.
   bool Create(HWND parent, int id, RECT bounds, HBITMAP glyph, int images, HFONT font);
-  HWND handle() const { return button_; }
   void SetCaption(const std::wstring& caption);
 
   // The parent's WM_DRAWITEM: draws the button it concerns; false when it is none of ours.
   static bool Draw(const DRAWITEMSTRUCT& item);
 
  private:
-  // Watches the system button for its final message, to take back the owner property.
-  static LRESULT CALLBACK ButtonProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
-                                     UINT_PTR id, DWORD_PTR owner);
-  void Forget();
-
-  HWND button_ = nullptr;
   HBITMAP glyph_ = nullptr;
   int images_ = 1;
   HFONT font_ = nullptr;

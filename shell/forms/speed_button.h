@@ -5,18 +5,15 @@
 
 #include <windows.h>
 
+#include "shell/forms/click_tracker.h"
+#include "shell/forms/window.h"
+
 namespace verlumo {
 
-class SpeedButton {
+class SpeedButton final : public Window {
  public:
-  SpeedButton() = default;
-  ~SpeedButton();
-  SpeedButton(const SpeedButton&) = delete;
-  SpeedButton& operator=(const SpeedButton&) = delete;
-
   // glyph is borrowed; images is 1, or 2 with a greyed picture for the disabled state.
   bool Create(HWND parent, int id, RECT bounds, HBITMAP glyph, int images, bool toggle);
-  HWND handle() const { return window_; }
 
   bool down() const { return down_; }
   void set_down(bool down);
@@ -24,17 +21,16 @@ class SpeedButton {
   void RepaintNow();
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
-  void Paint(HDC dc);
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+  void OnPaint(HDC dc) override;
+  void Clicked();
 
-  HWND window_ = nullptr;
   HBITMAP glyph_ = nullptr;
   int images_ = 1;
   bool toggle_ = false;
   bool down_ = false;
   bool hot_ = false;
-  bool pressed_ = false;
+  ClickTracker clicks_;
 };
 
 }  // namespace verlumo

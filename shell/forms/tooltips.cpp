@@ -4,19 +4,20 @@
 #include <commctrl.h>
 
 namespace verlumo {
+namespace {
+
+constexpr wchar_t kOwnerProperty[] = L"VerlumoTooltips";
+
+}  // namespace
 
 bool Tooltips::Create(HWND owner) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
   owner_ = owner;
-  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner,
-                             nullptr, GetModuleHandleW(nullptr), nullptr);
-  return tooltip_ != nullptr;
-}
-
-Tooltips::~Tooltips() {
-  if (tooltip_ != nullptr) DestroyWindow(tooltip_);
+  HWND tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+  return tooltip != nullptr && Adopt(tooltip, kOwnerProperty);
 }
 
 void Tooltips::SetHint(HWND control, const std::wstring& text) {
@@ -28,10 +29,10 @@ void Tooltips::SetHint(HWND control, const std::wstring& text) {
   tool.lpszText = const_cast<wchar_t*>(text.c_str());
   TOOLINFOW existing = tool;
   existing.lpszText = nullptr;
-  if (SendMessageW(tooltip_, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&existing))) {
-    SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+  if (SendMessageW(handle(), TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&existing))) {
+    SendMessageW(handle(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
   } else {
-    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(handle(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   }
 }
 

@@ -5,19 +5,20 @@
 
 #include <string>
 
+#include "shell/forms/window.h"
+
 namespace verlumo {
 
-class Tooltips {
+// The common controls' tooltip window, adopted: it goes with its owner window, and then the
+// tooltips forget it like any other window of ours.
+class Tooltips final : public Window {
  public:
   bool Create(HWND owner);
-  ~Tooltips();
   // Adds the control, or replaces its text when it has one already.
   void SetHint(HWND control, const std::wstring& text);
-  HWND handle() const { return tooltip_; }
 
  private:
   HWND owner_ = nullptr;
-  HWND tooltip_ = nullptr;
 };
 
 }  // namespace verlumo
