@@ -8,6 +8,7 @@
 #include "shell/dialogs/hyperlink_label.h"
 #include "shell/forms/glyph_button.h"
 #include "shell/forms/speed_button.h"
+#include "shell/forms/tooltips.h"
 #include "shell/paint_box.h"
 #include "tests/win32/dialogs/dialog_test_support.h"
 
@@ -55,6 +56,18 @@ TEST(WindowOwnership, WindowsDestroyedWithTheirParentAreForgotten) {
   for (HWND child : wrappers.handles()) EXPECT_EQ(child, nullptr);
   EXPECT_FALSE(IsWindow(glyph));
   EXPECT_EQ(GetPropW(glyph, L"VerlumoGlyphButton"), nullptr) << "the owner property went with the button";
+}
+
+TEST(WindowOwnership, TooltipsGoWithTheirOwnerAndForgetTheirWindow) {
+  Tooltips tooltips;
+  HWND tooltip = nullptr;
+  {
+    test_support::StandInMainWindow owner(30, 30);
+    ASSERT_TRUE(tooltips.Create(owner.handle()));
+    tooltip = tooltips.handle();
+  }
+  EXPECT_FALSE(IsWindow(tooltip));
+  EXPECT_EQ(tooltips.handle(), nullptr) << "no stale handle is left to destroy";
 }
 
 }  // namespace
