@@ -41,9 +41,12 @@ void PutPixel(cairo_surface_t* surface, int x, int y, Colour c, double alpha) {
 void PaintTufts(cairo_t* cr) {
   Rng rng(17);
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-  for (int tuft = 0; tuft < 26; ++tuft) {
-    const double x = rng.Uniform(0, kCell);
-    const double y = rng.Uniform(0, kCell);
+  // One tuft in each square of a 5 x 5 grid, so that they lie evenly and never clump.
+  constexpr int kGrid = 5;
+  constexpr double kSquare = static_cast<double>(kCell) / kGrid;
+  for (int tuft = 0; tuft < kGrid * kGrid; ++tuft) {
+    const double x = (tuft % kGrid + rng.Uniform(0.15, 0.85)) * kSquare;
+    const double y = (tuft / kGrid + rng.Uniform(0.15, 0.85)) * kSquare;
     const bool light = rng.Below(3) == 0;
     const int blades = 3 + rng.Below(2);
     for (int blade = 0; blade < blades; ++blade) {
@@ -66,14 +69,89 @@ void PaintTufts(cairo_t* cr) {
   }
 }
 
+double Brightness(std::uint32_t p) {
+  return 0.299 * ((p >> 16) & 0xff) + 0.587 * ((p >> 8) & 0xff) + 0.114 * (p & 0xff);
+}
+
+// The pixels of a 48 x 48 RGB24 surface, addressed across its borders as the repeated tile
+// shows them.
+class TilePixels {
+ public:
+  explicit TilePixels(cairo_surface_t* surface)
+      : data_(cairo_image_surface_get_data(surface)), stride_(cairo_image_surface_get_stride(surface)) {}
+  std::uint32_t& at(int x, int y) {
+    return reinterpret_cast<std::uint32_t*>(data_ + Wrap(y) * stride_)[Wrap(x)];
+  }
+  void Scale(int x, int y, double gain) {
+    std::uint32_t& p = at(x, y);
+    const auto channel = [&](int shift) {
+      return static_cast<std::uint32_t>(std::clamp(((p >> shift) & 0xff) * gain + 0.5, 0.0, 255.0)) << shift;
+    };
+    p = (p & 0xff000000u) | channel(16) | channel(8) | channel(0);
+  }
+
+ private:
+  static int Wrap(int v) { return (v % kCell + kCell) % kCell; }
+  unsigned char* data_;
+  int stride_;
+};
+
+// Evens out the tile's brightness at every scale coarser than its grain. First each pixel is
+// scaled by the ratio of the tile's mean brightness to the mean of the square around it (taken
+// across the tile's borders); then every row and every column is brought to the same mean, so
+// the pixels on opposite sides, which meet at a seam, are as bright as each other. A field of
+// grass cells then shows no swell, drift or seam that repeats with the cell.
+void FlattenBrightness(cairo_surface_t* surface) {
+  constexpr int kRadius = 4;
+  cairo_surface_flush(surface);
+  TilePixels pixels(surface);
+  double level[kCell][kCell];
+  double mean = 0;
+  const auto measure = [&] {
+    mean = 0;
+    for (int y = 0; y < kCell; ++y) {
+      for (int x = 0; x < kCell; ++x) mean += level[y][x] = Brightness(pixels.at(x, y));
+    }
+    mean /= kCell * kCell;
+  };
+  for (int pass = 0; pass < 3; ++pass) {
+    measure();
+    for (int y = 0; y < kCell; ++y) {
+      for (int x = 0; x < kCell; ++x) {
+        double around = 0;
+        for (int dy = -kRadius; dy <= kRadius; ++dy) {
+          for (int dx = -kRadius; dx <= kRadius; ++dx) around += level[(y + dy + kCell) % kCell][(x + dx + kCell) % kCell];
+        }
+        pixels.Scale(x, y, mean * (2 * kRadius + 1) * (2 * kRadius + 1) / around);
+      }
+    }
+  }
+  for (int pass = 0; pass < 2; ++pass) {
+    measure();
+    for (int y = 0; y < kCell; ++y) {
+      double row = 0;
+      for (int x = 0; x < kCell; ++x) row += level[y][x];
+      for (int x = 0; x < kCell; ++x) pixels.Scale(x, y, mean * kCell / row);
+    }
+    measure();
+    for (int x = 0; x < kCell; ++x) {
+      double column = 0;
+      for (int y = 0; y < kCell; ++y) column += level[y][x];
+      for (int y = 0; y < kCell; ++y) pixels.Scale(x, y, mean * kCell / column);
+    }
+  }
+  cairo_surface_mark_dirty(surface);
+}
+
 SurfaceHandle MakeGrassTile() {
   SurfaceHandle surface(cairo_image_surface_create(CAIRO_FORMAT_RGB24, kCell, kCell));
   cairo_surface_flush(surface.get());
   for (int y = 0; y < kCell; ++y) {
     for (int x = 0; x < kCell; ++x) {
-      const double n = 0.5 * PeriodicNoise(x, y, 16, 1) + 0.3 * PeriodicNoise(x, y, 8, 2) +
-                       0.2 * PeriodicNoise(x, y, 4, 3);
-      const double warm = PeriodicNoise(x, y, 24, 4);
+      // Only fine lattices: a feature as large as a third of the tile would repeat with it.
+      const double n = 0.4 * PeriodicNoise(x, y, 8, 1) + 0.35 * PeriodicNoise(x, y, 4, 2) +
+                       0.25 * PeriodicNoise(x, y, 3, 3);
+      const double warm = PeriodicNoise(x, y, 6, 4);
       const double jitter = ((Hash(x, y, 5) & 0xff) / 255.0 - 0.5) * 0.07;
       Colour c = Mix(kGrassDark, kGrassLight, std::clamp(0.15 + 0.7 * n + jitter, 0.0, 1.0));
       c = Mix(c, Rgb255(150, 180, 80), 0.18 * warm);
@@ -84,6 +162,7 @@ SurfaceHandle MakeGrassTile() {
   cairo_t* cr = cairo_create(surface.get());
   PaintTufts(cr);
   cairo_destroy(cr);
+  FlattenBrightness(surface.get());
   return surface;
 }
 
