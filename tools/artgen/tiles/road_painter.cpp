@@ -316,6 +316,110 @@ Layout MakeLayout(const RoadKinds& kinds) {
   return layout;
 }
 
+// The middle of a tile and the mouths of lanes are laid in the two steps of every road: the
+// edge under every road first (step 0), then the surface with the grain (step 1). Fills and
+// clears the current path.
+void FillMiddle(cairo_t* cr, int step, Colour edge, Colour surface, Grain grain) {
+  SetColour(cr, step == 0 ? edge : surface);
+  cairo_fill_preserve(cr);
+  if (step == 1) {
+    SetGrainSource(cr, grain);
+    cairo_fill_preserve(cr);
+  }
+  cairo_new_path(cr);
+}
+
+// Where lanes meet a road in a junction, the crossing is paved: as wide as the widest road or
+// lane through it each way, with a kerb where no road leaves it, and each lane widens in a
+// rounded mouth into a road beside it.
+constexpr double kMouthRadius = 5;
+
+struct Crossing {
+  bool paved = false;
+  double half_x = 0;  // half the paved width, left to right
+  double half_y = 0;  // half the paved height, top to bottom
+};
+
+double PavedHalfWidth(int kind) { return kind == 3 ? kLaneEdgeWidth / 2 : kAsphaltWidth / 2; }
+
+bool Vertical(Side side) { return side == Side::Top || side == Side::Bottom; }
+
+Crossing CrossingOf(const Layout& layout, const RoadKinds& kinds, const RoadStyle& style) {
+  Crossing crossing;
+  if (!layout.junction || style.junction != Junction::Plain) return crossing;
+  bool road = false, lane = false;
+  for (Side side : layout.arms) {
+    road |= Marked(kinds[static_cast<int>(side)]);
+    lane |= kinds[static_cast<int>(side)] == 3;
+  }
+  if (!road || !lane) return crossing;
+  crossing.paved = true;
+  for (Side side : layout.arms) {
+    double& half = Vertical(side) ? crossing.half_x : crossing.half_y;
+    half = std::max(half, PavedHalfWidth(kinds[static_cast<int>(side)]));
+  }
+  return crossing;
+}
+
+// The kerb along each side of the paved crossing that no road leaves, as a path; a lane
+// leaving it covers its own stretch of the kerb again.
+void TraceCrossingKerbs(cairo_t* cr, const Crossing& crossing, const RoadKinds& kinds) {
+  constexpr double kStrip = (kKerbWidth - kAsphaltWidth) / 2;
+  const double x0 = kMid - crossing.half_x, x1 = kMid + crossing.half_x;
+  const double y0 = kMid - crossing.half_y, y1 = kMid + crossing.half_y;
+  for (Side side : kSides) {
+    if (Marked(kinds[static_cast<int>(side)])) continue;
+    switch (side) {
+      case Side::Right: cairo_rectangle(cr, x1, y0 - kStrip, kStrip, y1 - y0 + 2 * kStrip); break;
+      case Side::Top: cairo_rectangle(cr, x0 - kStrip, y0 - kStrip, x1 - x0 + 2 * kStrip, kStrip); break;
+      case Side::Left: cairo_rectangle(cr, x0 - kStrip, y0 - kStrip, kStrip, y1 - y0 + 2 * kStrip); break;
+      case Side::Bottom: cairo_rectangle(cr, x0 - kStrip, y1, x1 - x0 + 2 * kStrip, kStrip); break;
+    }
+  }
+}
+
+// One rounded corner of a lane's mouth, in the lane's own frame (FaceSide): the lane runs along
+// +x, `sign` picks its edge, and the road beside it starts at x = edge_x. The corner lies
+// between the lane's border line |y| = border and the road, outside a circle of the given radius
+// around the centre of the mouth's curve; with the radius one edge wider for the gravel, the
+// lane's edge follows the curve.
+void TraceMouthCorner(cairo_t* cr, double edge_x, double sign, double border, double radius) {
+  const double cx = edge_x - kMouthRadius;
+  const double cy = sign * (kLaneEdgeWidth / 2 + kMouthRadius);
+  const double reach = std::sqrt(radius * radius - kMouthRadius * kMouthRadius);
+  const double start = std::atan2(-sign * reach, kMouthRadius);
+  cairo_move_to(cr, cx, sign * border);
+  cairo_line_to(cr, edge_x, sign * border);
+  cairo_line_to(cr, edge_x, cy - sign * reach);
+  if (sign > 0) {
+    cairo_arc_negative(cr, cx, cy, radius, start, -kPi / 2);
+  } else {
+    cairo_arc(cr, cx, cy, radius, start, kPi / 2);
+  }
+  cairo_close_path(cr);
+}
+
+// The lanes of a paved crossing widen, edge and gravel, into every road beside them.
+void PaintLaneMouths(cairo_t* cr, const Crossing& crossing, const Layout& layout, const RoadKinds& kinds) {
+  if (!crossing.paved) return;
+  for (Side side : layout.arms) {
+    if (kinds[static_cast<int>(side)] != 3) continue;
+    for (double sign : {-1.0, 1.0}) {
+      const int beside = kinds[static_cast<int>(sign > 0 ? LeftHand(side) : RightHand(side))];
+      if (!Marked(beside)) continue;
+      const double edge_x = kMid - PavedHalfWidth(beside);
+      constexpr double kEdge = (kLaneEdgeWidth - kLaneWidth) / 2;
+      cairo_save(cr);
+      FaceSide(cr, side);
+      TraceMouthCorner(cr, edge_x, sign, kLaneEdgeWidth / 2, kMouthRadius);
+      FillMiddle(cr, 0, kGravelEdge, kGravel, Grain::Gravel);
+      TraceMouthCorner(cr, edge_x, sign, kLaneWidth / 2, kMouthRadius + kEdge);
+      FillMiddle(cr, 1, kGravelEdge, kGravel, Grain::Gravel);
+      cairo_restore(cr);
+    }
+  }
+}
+
 void PaintVerges(cairo_t* cr, const std::vector<Stretch>& stretches, const Layout& layout,
                  const RoadStyle& style) {
   for (int kind : {1, 2}) {
@@ -352,7 +456,9 @@ void ArmMarkings(cairo_t* cr, const Stretch& s, Side side, const Layout& layout,
     const Side towards = sign > 0 ? LeftHand(side) : RightHand(side);
     double stop = centre_stop;
     if (layout.junction && has(towards)) {
-      stop = std::min(stop, kMid - RoadHalfWidth(kinds[static_cast<int>(towards)]) - 0.5);
+      const int other = kinds[static_cast<int>(towards)];
+      const double mouth = other == 3 && CrossingOf(layout, kinds, style).paved ? kMouthRadius : 0;
+      stop = std::min(stop, kMid - RoadHalfWidth(other) - mouth - 0.5);
     }
     EdgeLine(cr, s, sign * kEdgeLineOffset, 0, stop);
   }
@@ -387,19 +493,7 @@ void PaintMarkings(cairo_t* cr, const Layout& layout, const RoadKinds& kinds, co
   }
 }
 
-// The middle of a tile is laid in the two steps of every road: its edge under every road
-// first (step 0), then its surface with the grain (step 1). Fills and clears the current path.
-void FillMiddle(cairo_t* cr, int step, Colour edge, Colour surface, Grain grain) {
-  SetColour(cr, step == 0 ? edge : surface);
-  cairo_fill_preserve(cr);
-  if (step == 1) {
-    SetGrainSource(cr, grain);
-    cairo_fill_preserve(cr);
-  }
-  cairo_new_path(cr);
-}
-
-void PaintMiddle(cairo_t* cr, const Layout& layout, const RoadStyle& style, int step) {
+void PaintMiddle(cairo_t* cr, const Layout& layout, const RoadKinds& kinds, const RoadStyle& style, int step) {
   if (!layout.dead_end.empty() && layout.stretches[0].kind != 1) {
     // A lane ends in a little round yard at the middle of the tile.
     cairo_arc(cr, kMid, kMid, step == 0 ? kLaneEdgeWidth / 2 : kLaneWidth / 2, 0, 2 * kPi);
@@ -420,7 +514,14 @@ void PaintMiddle(cairo_t* cr, const Layout& layout, const RoadStyle& style, int 
     return;
   }
   if (!layout.junction) return;
-  if (style.junction == Junction::Roundabout) {
+  if (const Crossing crossing = CrossingOf(layout, kinds, style); crossing.paved) {
+    if (step == 0) {
+      TraceCrossingKerbs(cr, crossing, kinds);
+    } else {
+      cairo_rectangle(cr, kMid - crossing.half_x, kMid - crossing.half_y, 2 * crossing.half_x, 2 * crossing.half_y);
+    }
+    FillMiddle(cr, step, kKerb, kAsphalt, Grain::Asphalt);
+  } else if (style.junction == Junction::Roundabout) {
     cairo_arc(cr, kMid, kMid, step == 0 ? 18.5 : 17, 0, 2 * kPi);
     FillMiddle(cr, step, kKerb, kAsphalt, Grain::Asphalt);
   } else if (style.junction == Junction::TreeIsland) {
@@ -477,15 +578,16 @@ void PaintLayout(cairo_t* cr, const Layout& layout, const RoadKinds& kinds, cons
     if (s.kind == 1) StrokeStretch(cr, s, kKerbWidth, kKerb);
     if (s.kind == 3) StrokeStretch(cr, s, kLaneEdgeWidth, kGravelEdge);
   }
-  PaintMiddle(cr, layout, style, 0);
+  PaintMiddle(cr, layout, kinds, style, 0);
   for (const Stretch& s : all) {
     if (s.kind == 3) PaintLane(cr, s);
   }
+  PaintLaneMouths(cr, CrossingOf(layout, kinds, style), layout, kinds);
   for (const Stretch& s : all) {
     if (Marked(s.kind)) PaintAsphalt(cr, s);
   }
 
-  PaintMiddle(cr, layout, style, 1);
+  PaintMiddle(cr, layout, kinds, style, 1);
   for (const Stretch& s : layout.stretches) {
     if (s.bed_ends_here) PaintPillars(cr, s);
   }
