@@ -12,11 +12,12 @@ namespace {
 
 constexpr Rgb kOutline{40, 16, 16};
 constexpr Rgb kBody{226, 44, 38};
-constexpr Rgb kRoof{255, 236, 200};
-constexpr Rgb kGlass{60, 92, 140};
+constexpr Rgb kWindscreen{150, 214, 255};
+constexpr Rgb kGlint{240, 250, 255};
+constexpr Rgb kRearWindow{38, 52, 86};
 constexpr Rgb kTyre{34, 34, 40};
-constexpr Rgb kHeadlight{255, 250, 190};
-constexpr Rgb kTailLight{255, 120, 40};
+constexpr Rgb kHeadlight{255, 255, 214};
+constexpr Rgb kTailLight{120, 8, 12};
 
 constexpr double kLength = 16.0;
 constexpr double kWidth = 9.0;
@@ -59,30 +60,42 @@ void PaintCar(cairo_t* cr, double cx, double cy, double heading, double scale) {
   cairo_fill_preserve(cr);
   StrokeOutline(cr, 1.0);
 
-  // The body's top.
+  // The body's top: bright headlights at the nose, dark tail lights at the back.
   EnterLayer(cr, cx, cy, heading, scale, 1.1);
   RoundedRectPath(cr, -half_l, -half_w, kLength, kWidth, 3.4);
   SetColour(cr, kBody);
   cairo_fill_preserve(cr);
   StrokeOutline(cr, 1.0);
-  CirclePath(cr, half_l - 1.6, -half_w + 1.8, 1.05);
-  CirclePath(cr, half_l - 1.6, half_w - 1.8, 1.05);
+  RoundedRectPath(cr, half_l - 2.2, -half_w + 0.9, 1.7, 2.4, 0.6);
+  RoundedRectPath(cr, half_l - 2.2, half_w - 3.3, 1.7, 2.4, 0.6);
   SetColour(cr, kHeadlight);
   cairo_fill(cr);
-  RoundedRectPath(cr, -half_l + 0.5, -half_w + 1.2, 1.0, 1.8, 0.4);
-  RoundedRectPath(cr, -half_l + 0.5, half_w - 3.0, 1.0, 1.8, 0.4);
+  RoundedRectPath(cr, -half_l + 0.5, -half_w + 1.2, 1.2, 2.0, 0.4);
+  RoundedRectPath(cr, -half_l + 0.5, half_w - 3.2, 1.2, 2.0, 0.4);
   SetColour(cr, kTailLight);
   cairo_fill(cr);
 
-  // The cabin, set behind the middle: a broad windscreen, a small rear window and a light
-  // roof between them.
+  // The cabin, set behind the middle: a broad, bright windscreen facing forward, a body-coloured
+  // roof and a small dark rear window, so that front and back never look alike.
   EnterLayer(cr, cx, cy, heading, scale, 2.1);
-  RoundedRectPath(cr, -5.4, -half_w + 1.2, 8.6, kWidth - 2.4, 2.2);
-  SetColour(cr, kGlass);
+  RoundedRectPath(cr, -5.4, -half_w + 1.2, 9.0, kWidth - 2.4, 2.2);
+  SetColour(cr, kRearWindow);
   cairo_fill_preserve(cr);
   StrokeOutline(cr, 0.8);
-  RoundedRectPath(cr, -4.2, -half_w + 1.9, 4.6, kWidth - 3.8, 1.4);
-  SetColour(cr, kRoof);
+  cairo_move_to(cr, 0.2, -half_w + 1.6);
+  cairo_line_to(cr, 3.2, -half_w + 2.0);
+  cairo_line_to(cr, 3.2, half_w - 2.0);
+  cairo_line_to(cr, 0.2, half_w - 1.6);
+  cairo_close_path(cr);
+  SetColour(cr, kWindscreen);
+  cairo_fill(cr);
+  cairo_move_to(cr, 1.2, -half_w + 2.4);
+  cairo_line_to(cr, 2.6, -1.0);
+  cairo_set_line_width(cr, 0.7);
+  SetColour(cr, kGlint);
+  cairo_stroke(cr);
+  RoundedRectPath(cr, -4.1, -half_w + 1.8, 4.3, kWidth - 3.6, 1.2);
+  SetColour(cr, Shade(kBody, 0.12));
   cairo_fill(cr);
 
   cairo_restore(cr);
