@@ -3,6 +3,7 @@
 
 #include "core/texts.h"
 #include "shell/forms/glyph_button.h"
+#include "shell/forms/painting.h"
 #include "shell/platform/utf16.h"
 
 namespace verlumo {
@@ -12,9 +13,15 @@ RECT ToRect(const WindowBox& box) { return {box.left, box.top, box.left + box.wi
 int DialogForm::language() const { return context_.language != nullptr ? context_.language->value() : kLanguageUnset; }
 
 bool DialogForm::CreateDialogForm(const DialogContext& context, const wchar_t* class_name,
-                                  int client_width, int client_height) {
+                                  int client_width, int client_height, bool bold_font) {
   context_ = context;
+  font_ = CreateUiFont(kDialogFontFace, kDialogFontHeight, bold_font);
   return CreateForm(class_name, L"", kDialogFrame, client_width, client_height, context.main_window);
+}
+
+void DialogForm::FormActivate() {
+  PlaceOverMainWindow(handle(), context_.main_window);
+  ApplyTexts();
 }
 
 std::wstring DialogForm::Text(const char* german, const char* english) const {

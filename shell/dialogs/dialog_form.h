@@ -11,6 +11,7 @@
 
 #include "shell/dialogs/dialog_context.h"
 #include "shell/forms/form.h"
+#include "shell/forms/gdi_handles.h"
 #include "shell/placement.h"
 
 namespace verlumo {
@@ -27,11 +28,19 @@ class DialogForm : public Form {
   // The language setting as the dialog reads it; -1 (not chosen) when the game gave none.
   int language() const;
 
-  // Creates the dialog window, hidden, with a fixed frame and the given client size, owned by
-  // the main window. OnCreate runs inside.
+  // Creates the dialog font (bold for some message dialogs), then the dialog window, hidden,
+  // with a fixed frame and the given client size, owned by the main window. OnCreate runs
+  // inside.
   bool CreateDialogForm(const DialogContext& context, const wchar_t* class_name, int client_width,
-                        int client_height);
+                        int client_height, bool bold_font = false);
   const DialogContext& context() const { return context_; }
+  // The buttons' captions and the labels are in the dialog font.
+  HFONT dialog_font() const { return static_cast<HFONT>(font_.get()); }
+
+  // Each activation places the dialog over the main window, then words it in the language of
+  // the moment.
+  void FormActivate() final;
+  virtual void ApplyTexts() {}
 
   // German when the language is 1, English otherwise, as UTF-16 for the window system.
   std::wstring Text(const char* german, const char* english) const;
@@ -46,6 +55,7 @@ class DialogForm : public Form {
 
  private:
   DialogContext context_;
+  OwnedFont font_;
   HWND first_focus_ = nullptr;
   HWND focus_ = nullptr;
 };

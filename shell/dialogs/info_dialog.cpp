@@ -79,7 +79,6 @@ void InfoDialog::set_link_opener(const ShellOpener& opener) {
 }
 
 bool InfoDialog::OnCreate() {
-  font_ = CreateUiFont(kDialogFontFace, kDialogFontHeight);
   name_font_ = CreateUiFont(L"Arial", -19, true);
   link_font_ = CreateUiFont(kDialogFontFace, kDialogFontHeight, false, true);
   logo_.reset(LoadBitmapResource(IDB_LOGO));
@@ -87,7 +86,7 @@ bool InfoDialog::OnCreate() {
   tick_glyph_.reset(LoadBitmapResource(IDB_TICK));
   lips_glyph_.reset(LoadBitmapResource(IDB_TONGUE));
 
-  const auto font = static_cast<HFONT>(font_.get());
+  const auto font = dialog_font();
   const auto link_font = static_cast<HFONT>(link_font_.get());
   // OK comes first in the tab order, the language button second.
   if (!ok_button_.Create(handle(), kOkId, ToRect(kOkButton), static_cast<HBITMAP>(tick_glyph_.get()), 2, font)) {
@@ -108,12 +107,7 @@ bool InfoDialog::OnCreate() {
   return true;
 }
 
-void InfoDialog::FormActivate() {
-  PlaceOverMainWindow(handle(), context().main_window);
-  SetInfoTexts();
-}
-
-void InfoDialog::SetInfoTexts() {
+void InfoDialog::ApplyTexts() {
   SetWindowTextW(handle(), Text("Info über ...", "Info about ...").c_str());
   coded_text_ = Text("programmiert in ", "coded in ") + kProgrammingTool;
   member_of_text_ = Text("Mitglied der", "Member of the");
@@ -123,7 +117,7 @@ void InfoDialog::SetInfoTexts() {
 }
 
 void InfoDialog::OnPaint(HDC dc) {
-  const auto font = static_cast<HFONT>(font_.get());
+  const auto font = dialog_font();
   const auto label = [dc](const RECT& bounds, const std::wstring& text, UINT format, HFONT font) {
     LabelStyle style;
     style.font = font;
@@ -158,7 +152,7 @@ void InfoDialog::OnCommand(int id, HWND /*control*/) {
 
 void InfoDialog::TongBtnClick() {
   if (language_dialog_ != nullptr) language_dialog_->ShowModal();
-  SetInfoTexts();
+  ApplyTexts();
 }
 
 }  // namespace verlumo

@@ -38,16 +38,14 @@ class InfoDialog : public DialogForm {
 
  protected:
   bool OnCreate() override;
-  void FormActivate() override;
+  void ApplyTexts() override;
   void OnPaint(HDC dc) override;
   void OnCommand(int id, HWND control) override;
 
  private:
-  void SetInfoTexts();
   void TongBtnClick();
 
   TongueDialog* language_dialog_ = nullptr;
-  OwnedFont font_;
   OwnedFont name_font_;
   OwnedFont link_font_;
   OwnedBitmap logo_;

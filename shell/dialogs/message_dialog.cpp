@@ -72,18 +72,17 @@ RECT ButtonBounds(int left) { return ToRect({left, kButtonTop, kButtonWidth, kBu
 MessageDialog::MessageDialog(MessageKind kind) : layout_(kLayouts[static_cast<int>(kind)]) {}
 
 bool MessageDialog::Create(const DialogContext& context) {
-  return CreateDialogForm(context, layout_.class_name, kClientWidth, kClientHeight);
+  return CreateDialogForm(context, layout_.class_name, kClientWidth, kClientHeight, layout_.bold_dialog);
 }
 
 bool MessageDialog::OnCreate() {
-  font_ = CreateUiFont(kDialogFontFace, kDialogFontHeight, layout_.bold_dialog);
   message_font_ = CreateUiFont(kDialogFontFace, kDialogFontHeight, true);
   SetWindowTextW(handle(), L"Verlumo");
 
   ok_glyph_.reset(LoadBitmapResource(layout_.ok.glyph));
   if (!ok_button_.Create(handle(), kOkId, ButtonBounds(layout_.ok.left),
                          static_cast<HBITMAP>(ok_glyph_.get()), layout_.ok.images,
-                         static_cast<HFONT>(font_.get()))) {
+                         dialog_font())) {
     return Refuse(L"the OK button");
   }
   // The announcements' button says "OK" in both languages; the questions' are worded when shown.
@@ -94,7 +93,7 @@ bool MessageDialog::OnCreate() {
     cancel_glyph_.reset(LoadBitmapResource(layout_.cancel.glyph));
     if (!cancel_button_.Create(handle(), kCancelId, ButtonBounds(layout_.cancel.left),
                                static_cast<HBITMAP>(cancel_glyph_.get()), layout_.cancel.images,
-                               static_cast<HFONT>(font_.get()))) {
+                               dialog_font())) {
       return Refuse(L"the cancel button");
     }
     set_cancel_button(cancel_button_.handle());
@@ -102,8 +101,7 @@ bool MessageDialog::OnCreate() {
   return true;
 }
 
-void MessageDialog::FormActivate() {
-  PlaceOverMainWindow(handle(), context().main_window);
+void MessageDialog::ApplyTexts() {
   message_ = Text(layout_.message.german, layout_.message.english);
   if (layout_.cancel.left != 0) {
     ok_button_.SetCaption(Text(kYes.german, kYes.english));

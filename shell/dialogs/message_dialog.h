@@ -39,13 +39,12 @@ class MessageDialog : public DialogForm {
 
  protected:
   bool OnCreate() override;
-  void FormActivate() override;
+  void ApplyTexts() override;
   void OnPaint(HDC dc) override;
   void OnCommand(int id, HWND control) override;
 
  private:
   const MessageLayout& layout_;
-  OwnedFont font_;
   OwnedFont message_font_;
   OwnedBitmap ok_glyph_;
   OwnedBitmap cancel_glyph_;

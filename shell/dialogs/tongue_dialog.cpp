@@ -26,26 +26,23 @@ bool TongueDialog::Create(const DialogContext& context) {
 }
 
 bool TongueDialog::OnCreate() {
-  font_ = CreateUiFont(kDialogFontFace, kDialogFontHeight);
   SetWindowTextW(handle(), L"" VERLUMO_PRODUCT_CAPTION);
   english_flags_.reset(LoadBitmapResource(IDB_FLAGS_ENGLISH));
   german_flags_.reset(LoadBitmapResource(IDB_FLAGS_GERMAN));
   // Created in their tab order; each is worded in the language it chooses, in both languages.
   if (!english_button_.Create(handle(), kEnglishId, ToRect(kEnglishButton),
-                              static_cast<HBITMAP>(english_flags_.get()), 1, static_cast<HFONT>(font_.get()))) {
+                              static_cast<HBITMAP>(english_flags_.get()), 1, dialog_font())) {
     return Refuse(L"the English button");
   }
   english_button_.SetCaption(L"I speak english.");
   if (!german_button_.Create(handle(), kGermanId, ToRect(kGermanButton),
-                             static_cast<HBITMAP>(german_flags_.get()), 1, static_cast<HFONT>(font_.get()))) {
+                             static_cast<HBITMAP>(german_flags_.get()), 1, dialog_font())) {
     return Refuse(L"the German button");
   }
   german_button_.SetCaption(L"Ich spreche deutsch.");
   set_first_focus(english_button_.handle());
   return true;
 }
-
-void TongueDialog::FormActivate() { PlaceOverMainWindow(handle(), context().main_window); }
 
 void TongueDialog::OnPaint(HDC dc) {
   DrawLoweredBevel(dc, ToRect(kBevel));

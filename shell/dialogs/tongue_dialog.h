@@ -21,7 +21,6 @@ class TongueDialog : public DialogForm {
 
  protected:
   bool OnCreate() override;
-  void FormActivate() override;
   void OnPaint(HDC dc) override;
   void OnCommand(int id, HWND control) override;
 
@@ -29,7 +28,6 @@ class TongueDialog : public DialogForm {
   void EnglishBtnClick();
   void GermanBtnClick();
 
-  OwnedFont font_;
   OwnedBitmap english_flags_;
   OwnedBitmap german_flags_;
   GlyphButton english_button_;
