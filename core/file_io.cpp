@@ -1,16 +1,26 @@
 // File access of the puzzle core through the C library, which gives us error numbers and opens
 // files without locking them against other readers and writers. Paths arrive as UTF-8; on
-// Windows they are widened so that folder names with umlauts work.
+// Windows they are widened so that folder names with umlauts work. Plain C calls rather than
+// the C++ file system library: that library brings the stream and locale machinery along,
+// about a megabyte of code the game would load for four calls.
 #include "core/file_io.h"
+
+#include <sys/stat.h>
 
 #include <cerrno>
 #include <cstdio>
-#include <filesystem>
 #include <optional>
-#include <system_error>
 
 #ifdef _WIN32
 #include <io.h>  // _commit
+
+#include "core/utf8.h"
+
+// kernel32's rename that may replace an existing file; the C runtime's _wrename refuses to,
+// and the core does without the window system's headers.
+extern "C" __declspec(dllimport) int __stdcall MoveFileExW(const wchar_t* existing, const wchar_t* target,
+                                                           unsigned long flags);
+extern "C" __declspec(dllimport) unsigned long __stdcall GetLastError();
 #else
 #include <unistd.h>  // fsync
 #endif
@@ -18,39 +28,64 @@
 namespace verlumo {
 namespace {
 
-namespace fs = std::filesystem;
-
 // A failure whose cause the system did not name still has to be reported as a failure.
 int ErrorNumber(int system_error) { return system_error != 0 ? system_error : EIO; }
 int LastError() { return ErrorNumber(errno); }
 
-// Empty when the text cannot name a file (on Windows: not valid UTF-8).
-std::optional<fs::path> PathFromUtf8(const std::string& text) {
-  try {
-    return fs::path(std::u8string(text.begin(), text.end()));
-  } catch (const std::exception&) {
-    return std::nullopt;
-  }
+#ifdef _WIN32
+using NativePath = std::wstring;
+
+// Empty when the text is not valid UTF-8, and so cannot name a file.
+std::optional<NativePath> NativePathOf(const std::string& text) {
+  const std::optional<std::u16string> utf16 = Utf8ToUtf16(text);
+  if (!utf16) return std::nullopt;
+  return NativePath(utf16->begin(), utf16->end());
 }
 
-std::FILE* OpenFile(const fs::path& path, const char* mode) {
-#ifdef _WIN32
+std::FILE* OpenFile(const NativePath& path, const char* mode) {
   const std::wstring wide_mode(mode, mode + std::char_traits<char>::length(mode));
   return _wfopen(path.c_str(), wide_mode.c_str());
-#else
-  return std::fopen(path.c_str(), mode);
-#endif
 }
+
+bool IsExistingFile(const NativePath& path) {
+  struct _stat64 status {};
+  return _wstat64(path.c_str(), &status) == 0 && (status.st_mode & _S_IFMT) != _S_IFDIR;
+}
+
+// Puts from in place of to, replacing it. A refusal is EACCES, any other failure EIO: the
+// system's own reasons have no error numbers.
+int MoveIntoPlace(const NativePath& from, const NativePath& to) {
+  constexpr unsigned long kReplaceExisting = 0x1, kCopyAllowed = 0x2, kAccessDenied = 5;
+  if (MoveFileExW(from.c_str(), to.c_str(), kReplaceExisting | kCopyAllowed) != 0) return 0;
+  return GetLastError() == kAccessDenied ? EACCES : EIO;
+}
+
+void RemoveFile(const NativePath& path) { _wremove(path.c_str()); }
 
 // Pushes the written bytes from the system's cache to the drive, so that the file we rename
 // into place is complete even if the machine stops right after.
-int SyncToDrive(std::FILE* file) {
-#ifdef _WIN32
-  return _commit(_fileno(file));
+int SyncToDrive(std::FILE* file) { return _commit(_fileno(file)); }
 #else
-  return fsync(fileno(file));
-#endif
+using NativePath = std::string;
+
+std::optional<NativePath> NativePathOf(const std::string& text) { return text; }
+
+std::FILE* OpenFile(const NativePath& path, const char* mode) { return std::fopen(path.c_str(), mode); }
+
+bool IsExistingFile(const NativePath& path) {
+  struct stat status {};
+  return stat(path.c_str(), &status) == 0 && !S_ISDIR(status.st_mode);
 }
+
+int MoveIntoPlace(const NativePath& from, const NativePath& to) {
+  errno = 0;
+  return std::rename(from.c_str(), to.c_str()) == 0 ? 0 : LastError();
+}
+
+void RemoveFile(const NativePath& path) { std::remove(path.c_str()); }
+
+int SyncToDrive(std::FILE* file) { return fsync(fileno(file)); }
+#endif
 
 // Writes, flushes, syncs and closes; the first failure decides the result, and the file is
 // closed in every case.
@@ -66,16 +101,13 @@ int WriteAndClose(std::FILE* file, const std::vector<std::uint8_t>& bytes) {
 }  // namespace
 
 bool FileExists(const std::string& path) {
-  const std::optional<fs::path> file = PathFromUtf8(path);
-  if (!file) return false;
-  std::error_code error;
-  const fs::file_status status = fs::status(*file, error);
-  return !error && fs::exists(status) && !fs::is_directory(status);
+  const std::optional<NativePath> file = NativePathOf(path);
+  return file && IsExistingFile(*file);
 }
 
 FileRead ReadFilePrefix(const std::string& path, std::size_t max_bytes) {
   FileRead result;
-  const std::optional<fs::path> name = PathFromUtf8(path);
+  const std::optional<NativePath> name = NativePathOf(path);
   if (!name) {
     result.error = EILSEQ;
     return result;
@@ -95,24 +127,16 @@ FileRead ReadFilePrefix(const std::string& path, std::size_t max_bytes) {
 }
 
 int ReplaceFileContents(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-  const std::optional<fs::path> target = PathFromUtf8(path);
-  if (!target) return EILSEQ;
-  fs::path temporary = *target;
-  temporary += ".tmp";
+  const std::optional<NativePath> target = NativePathOf(path);
+  const std::optional<NativePath> temporary = NativePathOf(path + ".tmp");
+  if (!target || !temporary) return EILSEQ;
 
   errno = 0;
-  std::FILE* file = OpenFile(temporary, "wb");
+  std::FILE* file = OpenFile(*temporary, "wb");
   if (file == nullptr) return LastError();
   int error = WriteAndClose(file, bytes);
-  if (error == 0) {
-    std::error_code rename_error;
-    fs::rename(temporary, *target, rename_error);
-    if (rename_error) error = ErrorNumber(rename_error.value());
-  }
-  if (error != 0) {
-    std::error_code ignored;  // the failure being reported matters more than the clean-up
-    fs::remove(temporary, ignored);
-  }
+  if (error == 0) error = MoveIntoPlace(*temporary, *target);
+  if (error != 0) RemoveFile(*temporary);  // the failure being reported matters more than the clean-up
   return error;
 }
 
