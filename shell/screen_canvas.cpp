@@ -6,6 +6,21 @@ namespace {
 
 const WindowClass kClass{L"TScreenCanvas", IDC_ARROW, nullptr};
 
+// A 32-bit DIB section rather than a bitmap compatible with the screen: it holds every screen
+// colour and inverts alike, and its memory is the process's own, given back whole when the
+// effect ends. Wine puts a compatible bitmap in the C library's heap, which keeps some of it.
+HBITMAP CreatePictureBitmap(int width, int height) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // top row first, as on the screen
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+}
+
 }  // namespace
 
 ScreenCanvas::ScreenCanvas(const RECT& area) : area_(area) {
@@ -13,7 +28,7 @@ ScreenCanvas::ScreenCanvas(const RECT& area) : area_(area) {
   if (width <= 0 || height <= 0) return;
   HDC screen = GetDC(nullptr);
   picture_dc_ = CreateCompatibleDC(screen);
-  picture_.reset(CreateCompatibleBitmap(screen, width, height));
+  picture_.reset(CreatePictureBitmap(width, height));
   if (picture_dc_ != nullptr && picture_) {
     previous_bitmap_ = SelectObject(picture_dc_, picture_.get());
     BitBlt(picture_dc_, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
