@@ -160,7 +160,8 @@ bool TMainForm::ReadPicturesAndSounds() {
   const AssetLists lists = LoadAssetLists();
   if (!lists.error.empty()) return false;
   tile_sheet_ = std::make_unique<GdiBitmapSurface>(lists.bitmaps[0]);
-  frame_sheet_ = std::make_unique<GdiBitmapSurface>(lists.bitmaps[1]);
+  // The frame sheet is copied whole on every repaint of the board.
+  frame_sheet_ = std::make_unique<GdiBitmapSurface>(lists.bitmaps[1], GdiBitmapSurface::Format::kWindow);
   glyph_sheet_ = std::make_unique<GdiBitmapSurface>(lists.bitmaps[2]);
   if (!tile_sheet_->valid() || !frame_sheet_->valid() || !glyph_sheet_->valid()) return false;
   sounds_ = std::make_unique<SoundPlayer>(wave_output_, lists.sounds,

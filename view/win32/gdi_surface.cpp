@@ -33,16 +33,22 @@ GdiBitmapSurface::GdiBitmapSurface(int width, int height) : width_(width), heigh
   Select(bitmap);
 }
 
-GdiBitmapSurface::GdiBitmapSurface(const std::vector<std::uint8_t>& image) {
+GdiBitmapSurface::GdiBitmapSurface(const std::vector<std::uint8_t>& image, Format format) {
   const BmpLayout layout = ParseBmpLayout(image);
   if (!layout.error.empty()) {
     error_ = layout.error;
     return;
   }
+  const bool widen = format == Format::kWindow && layout.bits_per_pixel == 24;
   // The file's own header and palette describe the DIB section (copied out, so that they are
-  // aligned); the pixel rows are copied in.
+  // aligned); the pixel rows are copied in, in the same order.
   std::vector<DWORD> info((layout.info_size + sizeof(DWORD) - 1) / sizeof(DWORD));
   std::memcpy(info.data(), image.data() + layout.info_offset, layout.info_size);
+  auto* header = reinterpret_cast<BITMAPINFOHEADER*>(info.data());
+  if (widen) {
+    header->biBitCount = 32;
+    header->biSizeImage = 0;
+  }
   void* bits = nullptr;
   HBITMAP bitmap = CreateDIBSection(nullptr, reinterpret_cast<const BITMAPINFO*>(info.data()),
                                     DIB_RGB_COLORS, &bits, nullptr, 0);
@@ -51,7 +57,17 @@ GdiBitmapSurface::GdiBitmapSurface(const std::vector<std::uint8_t>& image) {
     error_ = "cannot create a bitmap for the image";
     return;
   }
-  std::memcpy(bits, image.data() + layout.bits_offset, layout.row_stride * layout.height);
+  const std::uint8_t* rows = image.data() + layout.bits_offset;
+  if (widen) {
+    // Blue, green, red, then the unused fourth byte, which stays 0.
+    auto* out = static_cast<std::uint8_t*>(bits);
+    for (int row = 0; row < layout.height; ++row) {
+      const std::uint8_t* in = rows + layout.row_stride * static_cast<std::size_t>(row);
+      for (int x = 0; x < layout.width; ++x, in += 3, out += 4) std::memcpy(out, in, 3);
+    }
+  } else {
+    std::memcpy(bits, rows, layout.row_stride * layout.height);
+  }
   width_ = layout.width;
   height_ = layout.height;
   Select(bitmap);

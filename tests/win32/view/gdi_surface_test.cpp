@@ -87,10 +87,15 @@ TEST(GdiSurface, DrawsTheSamePixelsAsTheMemorySurface) {
   using namespace testing;
   const MemorySurface tiles = MakeTileSheet(), frame = MakeFrameSheet(), glyphs = MakeGlyphSheet();
   const GdiBitmapSurface gdi_tiles(EncodeBmp(tiles, false));
-  const GdiBitmapSurface gdi_frame(EncodeBmp(frame, false));
-  const GdiBitmapSurface gdi_glyphs(EncodeBmp(glyphs, true));
+  // The game holds the frame sheet, whose masks are copied with SRCAND and SRCPAINT, in 32 bits.
+  const GdiBitmapSurface gdi_frame(EncodeBmp(frame, false), GdiBitmapSurface::Format::kWindow);
+  const GdiBitmapSurface gdi_glyphs(EncodeBmp(glyphs, true), GdiBitmapSurface::Format::kWindow);
   ASSERT_TRUE(gdi_tiles.valid() && gdi_frame.valid() && gdi_glyphs.valid()) << gdi_glyphs.error();
   EXPECT_EQ(ReadBack(gdi_glyphs), glyphs.pixels()) << "the 8-bit sheet keeps its palette colours";
+  EXPECT_EQ(ReadBack(gdi_frame), frame.pixels()) << "the 24-bit sheet widened to 32 bits row by row";
+  BITMAP frame_bitmap{};
+  GetObjectW(gdi_frame.bitmap(), sizeof frame_bitmap, &frame_bitmap);
+  EXPECT_EQ(frame_bitmap.bmBitsPixel, 32);
 
   GameState state;
   state.levels.assign(40, Board{});
