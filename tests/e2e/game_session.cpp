@@ -2,6 +2,8 @@
 #include "tests/e2e/game_session.h"
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <set>
 
 #include "tests/e2e/player.h"
@@ -36,6 +38,13 @@ std::vector<std::uint8_t> LevelFile(const std::vector<Board>& levels) {
   std::vector<std::uint8_t> bytes;
   for (const Board& level : levels) bytes.insert(bytes.end(), level.begin(), level.end());
   return bytes;
+}
+
+std::vector<std::uint8_t> ShippedLevelFile() {
+  wchar_t exe[MAX_PATH];
+  GetModuleFileNameW(nullptr, exe, MAX_PATH);
+  std::ifstream file(std::filesystem::path(exe).parent_path() / L"vlmo.dat", std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), {}};
 }
 
 void Screenshot(HWND window, const wchar_t* name) { SaveScreenshot(CaptureClient(window), name); }
@@ -75,8 +84,8 @@ void GameSession::ClickCell(int column, int row) {
   Click(main_, 22 + column * 48 + 24, kToolbarHeight + 20 + row * 48 + 24);
 }
 
-HWND GameSession::Solve(const Board& level) {
-  for (int step = 0; step < 30; ++step) {
+HWND GameSession::Solve(const Board& level, int max_swaps) {
+  for (int step = 0; step < max_swaps; ++step) {
     HWND solved = game_.WaitForWindow(L"TSolvedDlg", 0);
     if (solved != nullptr) return solved;
     const ScreenBoard seen = ReadScreenBoard(level);

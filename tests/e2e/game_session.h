@@ -16,6 +16,8 @@ namespace verlumo::e2e {
 // Three small levels: a vertical road, a horizontal one, and the vertical one again.
 std::vector<Board> TestLevels();
 std::vector<std::uint8_t> LevelFile(const std::vector<Board>& levels);
+// The shipped level file, vlmo.dat beside this test program.
+std::vector<std::uint8_t> ShippedLevelFile();
 
 // Saves the window's client area into build/windows/screenshots as name.bmp.
 void Screenshot(HWND window, const wchar_t* name);
@@ -41,9 +43,9 @@ class GameSession {
   // How many cells have been clicked in this session, and the tick count of the last click.
   int clicks() const { return clicks_; }
   DWORD last_click_at() const { return last_click_at_; }
-  // Carries the selected tile around until the board matches the level record; returns the
-  // Solved dialog, or null.
-  HWND Solve(const Board& level);
+  // Carries the selected tile around until the board matches the level record, in at most
+  // max_swaps clicks; returns the Solved dialog, or null.
+  HWND Solve(const Board& level, int max_swaps = 30);
 
  private:
   GameProcess game_;

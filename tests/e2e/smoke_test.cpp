@@ -2,24 +2,14 @@
 // main window with the right caption and size, and ends when its close is confirmed.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-
 #include "tests/e2e/game_process.h"
+#include "tests/e2e/game_session.h"
 #include "tests/e2e/game_settings.h"
 #include "tests/e2e/player.h"
 #include "verlumo_version.h"
 
 namespace verlumo::e2e {
 namespace {
-
-std::vector<std::uint8_t> ShippedLevelFile() {
-  wchar_t exe[MAX_PATH];
-  GetModuleFileNameW(nullptr, exe, MAX_PATH);
-  std::ifstream file(std::filesystem::path(exe).parent_path() / L"vlmo.dat", std::ios::binary);
-  return {std::istreambuf_iterator<char>(file), {}};
-}
 
 TEST(Smoke, MainWindowOpensWithCaptionAndSizeAndAConfirmedCloseEndsTheProgram) {
   ResetGameSettings();
