@@ -206,6 +206,15 @@ TEST_F(Release, ARunningGameStopsInstallerAndUninstallerBeforeTheyChangeAnything
   EXPECT_TRUE(UninstallEntryExists());
 }
 
+// The test command runs the running-game test a second time in a prefix made with a German
+// locale, and names the language here (VERLUMO_SYSTEM_LANGUAGE=de), so that the installer's German
+// message is surely what that run read.
+TEST(System, SpeaksTheLanguageTheTestCommandAskedFor) {
+  wchar_t asked[8] = L"";
+  if (GetEnvironmentVariableW(L"VERLUMO_SYSTEM_LANGUAGE", asked, 8) == 0) GTEST_SKIP() << "no language asked for";
+  EXPECT_EQ(std::wstring(asked) == L"de", PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_GERMAN) << asked;
+}
+
 // scripts/release's zip, unpacked by the test command into the folder VERLUMO_UNZIPPED names.
 TEST(Zip, UnpacksToOneFolderWithTheShippedFilesAndItsGameRuns) {
   const wchar_t* unpacked = _wgetenv(L"VERLUMO_UNZIPPED");

@@ -1,9 +1,10 @@
 #!/bin/sh
 # Runs the release tests as on a new machine: a Wine prefix made afresh (no Verlumo, no
 # settings, no uninstall entry), and the zip unpacked into an empty folder the tests look at.
-#   run_in_fresh_prefix.sh PREFIX ZIP release_tests.exe
+#   run_in_fresh_prefix.sh PREFIX ZIP release_tests.exe [ARGUMENTS...]
 set -eu
 prefix=$1 zip=$2 tests=$3
+shift 3
 here=$(cd "$(dirname "$0")/../.." && pwd)
 
 rm -rf "$prefix" "$prefix-unzipped"
@@ -20,6 +21,6 @@ wineserver -w
 VERLUMO_UNZIPPED="Z:$(printf '%s' "$prefix-unzipped" | tr / '\\')"
 export VERLUMO_UNZIPPED
 status=0
-"$here/scripts/wine-run" "$tests" || status=$?
+"$here/scripts/wine-run" "$tests" "$@" || status=$?
 wineserver -k 2>/dev/null || true
 exit $status
