@@ -92,12 +92,14 @@ HWND GameSession::Solve(const Board& level, int max_swaps) {
     if (seen.selected_column < 0) return nullptr;
     const int here = CellIndex(seen.selected_column, seen.selected_row);
     const TileCode carried = seen.board[here];
-    // Bring the tile this place needs; when the carried tile belongs here, fetch any misplaced
-    // tile instead, which frees the carried tile to move on.
+    // Bring the tile this place needs. When the carried tile belongs here, carry it on to a
+    // misplaced cell that needs another tile: one that needs the carried kind too would keep it
+    // there and send the fetched tile straight back.
+    const bool carried_belongs_here = level[here] == carried;
     int target = -1;
     for (int cell = 0; cell < kCells && target < 0; ++cell) {
       if (cell == here || seen.board[cell] == level[cell]) continue;
-      if (level[here] == carried || seen.board[cell] == level[here]) target = cell;
+      if (carried_belongs_here ? level[cell] != carried : seen.board[cell] == level[here]) target = cell;
     }
     if (target < 0) return game_.WaitForWindow(L"TSolvedDlg", 3000);
     ClickCell(target / kRows, target % kRows);
