@@ -205,7 +205,9 @@ bool TMainForm::FormCreate() {
   SetWindowPos(handle(), nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
-  cell_buffer_ = std::make_unique<GdiBitmapSurface>(kCellBufferSize, kCellBufferSize);
+  // The cell buffer takes the marker from the frame sheet and goes to the window on every tick.
+  cell_buffer_ =
+      std::make_unique<GdiBitmapSurface>(kCellBufferSize, kCellBufferSize, GdiBitmapSurface::Format::kWindow);
   if (!cell_buffer_->valid()) {
     MessageBoxW(nullptr,
                 Utf8ToWide(Bilingual(state.language.value(), "Zuwenig Speicher! Programm wird beendet.",

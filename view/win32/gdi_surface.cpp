@@ -16,13 +16,13 @@ DWORD RasterOperation(RasterOp op) {
   return SRCCOPY;
 }
 
-GdiBitmapSurface::GdiBitmapSurface(int width, int height) : width_(width), height_(height) {
+GdiBitmapSurface::GdiBitmapSurface(int width, int height, Format format) : width_(width), height_(height) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = width;
   info.bmiHeader.biHeight = height;
   info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
+  info.bmiHeader.biBitCount = format == Format::kWindow ? 32 : 24;
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
   HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);

@@ -16,12 +16,13 @@ namespace verlumo {
 // A DIB section selected into its own memory device context; a source and a destination.
 class GdiBitmapSurface final : public Surface {
  public:
-  // A 24-bit bitmap of the given size, or, when the system refuses, an invalid one.
-  GdiBitmapSurface(int width, int height);
   // How a picture is held. A 24-bit picture copied to a window (32 bits per pixel under Wine
   // and on any current Windows) is converted through a temporary copy of the area on every
   // copy; a picture copied whole on each repaint is better held in the window's format.
   enum class Format { kAsStored, kWindow };
+  // A bitmap of the given size, 24 bits per pixel or, for kWindow, 32; when the system
+  // refuses, an invalid one.
+  GdiBitmapSurface(int width, int height, Format format = Format::kAsStored);
   // The picture of a BMP file image, in its own pixel format and palette, or, for kWindow and a
   // 24-bit image, in 32 bits per pixel. Check valid().
   explicit GdiBitmapSurface(const std::vector<std::uint8_t>& bmp_file_image, Format format = Format::kAsStored);

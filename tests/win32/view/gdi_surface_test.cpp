@@ -108,7 +108,7 @@ TEST(GdiSurface, DrawsTheSamePixelsAsTheMemorySurface) {
   state.has_selected_cell = true;
 
   MemorySurface memory_box(520, 376), memory_counter(57, 20), memory_cell(48, 48);
-  GdiBitmapSurface gdi_box(520, 376), gdi_counter(57, 20), gdi_cell(48, 48);
+  GdiBitmapSurface gdi_box(520, 376), gdi_counter(57, 20), gdi_cell(48, 48, GdiBitmapSurface::Format::kWindow);
   SilentHost host;
   BoardView memory_view(state, {tiles, frame, glyphs}, memory_box, memory_counter, memory_cell, host);
   BoardView gdi_view(state, {gdi_tiles, gdi_frame, gdi_glyphs}, gdi_box, gdi_counter, gdi_cell, host);
