@@ -69,6 +69,9 @@ void PaintTufts(cairo_t* cr) {
   }
 }
 
+// A coordinate of the repeated tile, brought back into the tile.
+int Wrap(int v) { return (v % kCell + kCell) % kCell; }
+
 double Brightness(std::uint32_t p) {
   return 0.299 * ((p >> 16) & 0xff) + 0.587 * ((p >> 8) & 0xff) + 0.114 * (p & 0xff);
 }
@@ -91,7 +94,6 @@ class TilePixels {
   }
 
  private:
-  static int Wrap(int v) { return (v % kCell + kCell) % kCell; }
   unsigned char* data_;
   int stride_;
 };
@@ -120,7 +122,7 @@ void FlattenBrightness(cairo_surface_t* surface) {
       for (int x = 0; x < kCell; ++x) {
         double around = 0;
         for (int dy = -kRadius; dy <= kRadius; ++dy) {
-          for (int dx = -kRadius; dx <= kRadius; ++dx) around += level[(y + dy + kCell) % kCell][(x + dx + kCell) % kCell];
+          for (int dx = -kRadius; dx <= kRadius; ++dx) around += level[Wrap(y + dy)][Wrap(x + dx)];
         }
         pixels.Scale(x, y, mean * (2 * kRadius + 1) * (2 * kRadius + 1) / around);
       }
