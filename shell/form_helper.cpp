@@ -42,7 +42,7 @@ void FormHelper::Restore(HWND window) {
   SetWindowPlacement(window, &placement);
 }
 
-void FormHelper::Explode(HWND window) {
+void FormHelper::Explode(HWND window, const std::function<bool()>& work_while_waiting) {
   POINT pointer{};
   GetCursorPos(&pointer);
   RECT outer{};
@@ -52,10 +52,13 @@ void FormHelper::Explode(HWND window) {
   const RECT area{std::min(pointer.x, outer.left), std::min(pointer.y, outer.top),
                   std::max(pointer.x + 1, outer.right), std::max(pointer.y + 1, outer.bottom)};
   ScreenCanvas screen(area);
+  bool work_left = true;
   // Each dotted rectangle inverts what it covers, so the second pass erases the first.
   for (int pass = 0; pass < 2; ++pass) {
     for (int step = 1; step <= kExplodeSteps; ++step) {
-      PauseShowingDrawing(kExplodePause);
+      const DWORD pause_began = GetTickCount();
+      if (work_left) work_left = work_while_waiting();
+      PauseShowingDrawing(pause_began, kExplodePause);
       const Rect frame = ExplodeRectangle(step, pointer.x, pointer.y, target);
       screen.DrawFocusRect(RECT{frame.left, frame.top, frame.right, frame.bottom});
     }

@@ -17,8 +17,11 @@ int RunGame() {
   if (!main_form.Create()) return verlumo::ReportStartFailure(main_form.creation_failure());
   verlumo::GameDialogs dialogs;
   verlumo::DialogContext context{main_form.handle(), main_form.icon(), &main_form.language()};
-  if (!dialogs.CreateAll(context)) return verlumo::ReportStartFailure(dialogs.creation_failure());
   main_form.AttachDialogs(dialogs);
+  // The dialogs are made in their order while the opening effect waits between its frames, so
+  // the window appears as soon as the effect has played; any left are made after it.
+  main_form.PlaceAndOpen([&] { return dialogs.CreateNext(context); });
+  if (!dialogs.CreateAll(context)) return verlumo::ReportStartFailure(dialogs.creation_failure());
   main_form.Show();
 
   MSG message{};

@@ -231,7 +231,11 @@ bool TMainForm::FormCreate() {
   help_hook_ = std::make_unique<hh::THookHelpSystem>(state.program_directory + "vlmo.chm", "",
                                                      hh::HelpMode::kDirectCall);
   game_->ComputeAllSolved();
-  game_->StartLevel(state.current_level);
+  {
+    // The first level's sixty-three cells go to the window through one device context.
+    GdiWindowSurface::Batch batch(*box_surface_);
+    game_->StartLevel(state.current_level);
+  }
   toolbar_.button(ToolButton::Sound).set_down(ini_.ReadBool(kCommon, "sound", true));
   toolbar_.ApplyLanguage();
   // From now on every change of the language re-words the window at once.
@@ -246,9 +250,12 @@ void TMainForm::AttachDialogs(GameDialogs& dialogs) {
   questions_->AttachDialogs(dialogs);
 }
 
-void TMainForm::Show() {
+void TMainForm::PlaceAndOpen(const std::function<bool()>& work_while_waiting) {
   form_helper_.Restore(handle());
-  form_helper_.Explode(handle());
+  form_helper_.Explode(handle(), work_while_waiting);
+}
+
+void TMainForm::Show() {
   ShowWindow(handle(), SW_SHOWNORMAL);
   UpdateWindow(handle());
 }

@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -48,6 +49,9 @@ class TMainForm final : public Form, private ViewHost {
   bool Create();
   // The dialogs are made after the main window; it shows them from then on.
   void AttachDialogs(GameDialogs& dialogs);
+  // Puts the still hidden window in its place and plays the opening effect, spending the
+  // effect's pauses on work_while_waiting (see FormHelper::Explode).
+  void PlaceAndOpen(const std::function<bool()>& work_while_waiting);
   // Shows the window; its first activation opens the splash screen.
   void Show();
   HICON icon() const { return icon_.get(); }

@@ -84,13 +84,10 @@ LRESULT ScreenCanvas::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) 
   return DefaultHandling(message, wparam, lparam);
 }
 
-void PauseShowingDrawing(DWORD milliseconds) {
-  const DWORD start = GetTickCount();
-  DWORD waited = 0;
+void PauseShowingDrawing(DWORD since, DWORD milliseconds) {
   // No handles and no wake mask: only the time ends the wait, and no message is taken.
-  while (waited < milliseconds) {
+  for (DWORD waited = GetTickCount() - since; waited < milliseconds; waited = GetTickCount() - since) {
     MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds - waited, 0);
-    waited = GetTickCount() - start;
   }
 }
 

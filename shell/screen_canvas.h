@@ -33,9 +33,9 @@ class ScreenCanvas final : public Window {
   HGDIOBJ previous_bitmap_ = nullptr;
 };
 
-// Waits for the given time. Unlike Sleep it lets the window system put what was drawn on the
-// screen meanwhile (Wine copies a window's pixels to the display only when its thread waits
-// this way).
-void PauseShowingDrawing(DWORD milliseconds);
+// Waits until the given time has passed since `since` (a GetTickCount value). Unlike Sleep it
+// lets the window system put what was drawn on the screen meanwhile (Wine copies a window's
+// pixels to the display only when its thread waits this way).
+void PauseShowingDrawing(DWORD since, DWORD milliseconds);
 
 }  // namespace verlumo

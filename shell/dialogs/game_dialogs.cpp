@@ -3,10 +3,33 @@
 
 namespace verlumo {
 
+namespace {
+
+constexpr int kDialogCount = 8;
+
+}  // namespace
+
+bool GameDialogs::CreateNext(const DialogContext& context) {
+  if (refused_ || created_ == kDialogCount) return false;
+  bool made = false;
+  switch (created_) {
+    case 0: made = splash_.Create(context); break;
+    case 1: made = all_solved_.Create(context); break;
+    case 2: made = end_game_.Create(context); break;
+    case 3: made = give_up_.Create(context); break;
+    case 4: made = info_.Create(context, language_); break;
+    case 5: made = restart_.Create(context); break;
+    case 6: made = solved_.Create(context); break;
+    case 7: made = language_.Create(context); break;
+  }
+  refused_ = !made;
+  return made && ++created_ < kDialogCount;
+}
+
 bool GameDialogs::CreateAll(const DialogContext& context) {
-  return splash_.Create(context) && all_solved_.Create(context) && end_game_.Create(context) &&
-         give_up_.Create(context) && info_.Create(context, language_) && restart_.Create(context) &&
-         solved_.Create(context) && language_.Create(context);
+  while (CreateNext(context)) {
+  }
+  return created_ == kDialogCount;
 }
 
 CreationFailure GameDialogs::creation_failure() const {

@@ -13,10 +13,15 @@ namespace verlumo {
 
 class GameDialogs {
  public:
-  // Creates the windows in the start-up order: splash, all solved, end game, give up, info,
-  // restart, solved, language. The context's language and icon must outlive the dialogs. False when the system refuses a window.
+  // The windows are created in the start-up order: splash, all solved, end game, give up, info,
+  // restart, solved, language. The context's language and icon must outlive the dialogs.
+  //
+  // Creates the next window in that order; true while more remain. False once all exist, or
+  // when the system refused one; no window is made after a refusal.
+  bool CreateNext(const DialogContext& context);
+  // Creates those not made yet; true when all exist.
   bool CreateAll(const DialogContext& context);
-  // Why CreateAll gave false: the first dialog that failed says.
+  // Why the creation stopped: the dialog that failed says.
   CreationFailure creation_failure() const;
 
   int ShowSolved() { return solved_.ShowModal(); }
@@ -48,6 +53,8 @@ class GameDialogs {
   MessageDialog restart_{MessageKind::kRestart};
   MessageDialog solved_{MessageKind::kSolved};
   TongueDialog language_;
+  int created_ = 0;  // how many of the eight exist, in their order
+  bool refused_ = false;
 };
 
 }  // namespace verlumo

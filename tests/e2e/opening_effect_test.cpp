@@ -1,6 +1,6 @@
 // The opening effect as the player sees it: while the main window is still hidden, a dotted
 // frame grows on the screen from the mouse pointer towards the window's place; then the window
-// appears, the splash screen follows, and no trace of the frame is left.
+// appears with every dialog made, the splash screen follows, and no trace of the frame is left.
 #include <gtest/gtest.h>
 
 #include "tests/e2e/game_session.h"
@@ -70,6 +70,11 @@ TEST(OpeningEffect, ADottedFrameGrowsWhileTheWindowIsHiddenAndTheSplashComesAfte
   }
   EXPECT_TRUE(frame_seen) << "no dotted frame on the screen before the window appeared";
   EXPECT_FALSE(splash_before_window) << "the splash screen came before the window";
+  // The effect's pauses are spent making the dialogs: all of them exist once the window shows.
+  for (const wchar_t* dialog : {L"TSplash", L"TAllSolvedDlg", L"TEndGameDlg", L"TGiveUpDlg", L"TInfoDialog",
+                                L"TRestartDlg", L"TSolvedDlg", L"TTongueDlg"}) {
+    EXPECT_NE(FindWindowW(dialog, nullptr), nullptr) << "no dialog of the class " << dialog;
+  }
 
   HWND splash = session.game().WaitForWindow(L"TSplash", 5000);
   ASSERT_NE(splash, nullptr) << "no splash screen after the opening effect";

@@ -54,6 +54,29 @@ TEST(Creation, ADialogWithoutItsButtonIsNotMadeAndSaysWhichPartFailed) {
                        L"System error ", 0), 0u) << std::string(text.begin(), text.end());
 }
 
+TEST(Creation, DialogsAreMadeOneAtATimeInTheirOrderAndARefusalEndsTheMaking) {
+  StandInMainWindow main(40, 40);
+  TestContext test(main.handle());
+  GameDialogs dialogs;
+  EXPECT_TRUE(dialogs.CreateNext(test.context));
+  EXPECT_NE(dialogs.splash().handle(), nullptr);
+  EXPECT_EQ(dialogs.all_solved().handle(), nullptr) << "one window a step";
+  int more = 0;
+  while (dialogs.CreateNext(test.context)) ++more;
+  EXPECT_EQ(more, 6) << "the last step says that none remains";
+  EXPECT_NE(dialogs.language().handle(), nullptr);
+  EXPECT_TRUE(dialogs.CreateAll(test.context)) << "all exist; none is made twice";
+
+  GameDialogs refused;
+  EXPECT_TRUE(refused.CreateNext(test.context));
+  {
+    RefusedClass no_buttons(L"Button");
+    EXPECT_FALSE(refused.CreateNext(test.context));
+  }
+  EXPECT_FALSE(refused.CreateAll(test.context)) << "no dialog is made after a refusal";
+  EXPECT_EQ(refused.end_game().handle(), nullptr);
+}
+
 TEST(Creation, ALinkThatCannotBeMadeFailsTheInfoDialogAndAWindowItsOwnClass) {
   StandInMainWindow main(40, 40);
   TestContext test(main.handle());
