@@ -10,19 +10,24 @@ constexpr int kDialogCount = 8;
 }  // namespace
 
 bool GameDialogs::CreateNext(const DialogContext& context) {
-  if (refused_ || created_ == kDialogCount) return false;
+  if (refused_ != nullptr || created_ == kDialogCount) return false;
+  // Makes one dialog; one the system refuses is kept to say why.
+  const auto make = [this, &context](auto& dialog, auto&... more) {
+    if (dialog.Create(context, more...)) return true;
+    refused_ = &dialog;
+    return false;
+  };
   bool made = false;
   switch (created_) {
-    case 0: made = splash_.Create(context); break;
-    case 1: made = all_solved_.Create(context); break;
-    case 2: made = end_game_.Create(context); break;
-    case 3: made = give_up_.Create(context); break;
-    case 4: made = info_.Create(context, language_); break;
-    case 5: made = restart_.Create(context); break;
-    case 6: made = solved_.Create(context); break;
-    case 7: made = language_.Create(context); break;
+    case 0: made = make(splash_); break;
+    case 1: made = make(all_solved_); break;
+    case 2: made = make(end_game_); break;
+    case 3: made = make(give_up_); break;
+    case 4: made = make(info_, language_); break;
+    case 5: made = make(restart_); break;
+    case 6: made = make(solved_); break;
+    case 7: made = make(language_); break;
   }
-  refused_ = !made;
   return made && ++created_ < kDialogCount;
 }
 
@@ -33,12 +38,7 @@ bool GameDialogs::CreateAll(const DialogContext& context) {
 }
 
 CreationFailure GameDialogs::creation_failure() const {
-  const Form* const in_order[] = {&splash_, &all_solved_, &end_game_, &give_up_,
-                                  &info_,   &restart_,    &solved_,   &language_};
-  for (const Form* dialog : in_order) {
-    if (!dialog->creation_failure().what.empty()) return dialog->creation_failure();
-  }
-  return {};
+  return refused_ != nullptr ? refused_->creation_failure() : CreationFailure{};
 }
 
 }  // namespace verlumo

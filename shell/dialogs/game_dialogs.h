@@ -21,7 +21,7 @@ class GameDialogs {
   bool CreateNext(const DialogContext& context);
   // Creates those not made yet; true when all exist.
   bool CreateAll(const DialogContext& context);
-  // Why the creation stopped: the dialog that failed says.
+  // Why the creation stopped: the dialog that was refused says; nothing while none was.
   CreationFailure creation_failure() const;
 
   int ShowSolved() { return solved_.ShowModal(); }
@@ -54,7 +54,7 @@ class GameDialogs {
   MessageDialog solved_{MessageKind::kSolved};
   TongueDialog language_;
   int created_ = 0;  // how many of the eight exist, in their order
-  bool refused_ = false;
+  const Form* refused_ = nullptr;  // the dialog the system refused, after which none is made
 };
 
 }  // namespace verlumo
