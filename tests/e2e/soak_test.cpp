@@ -41,10 +41,12 @@ class Soak {
   // A press on the middle of a cell. Consecutive clicks never hit the same cell, so every click
   // is a swap except, after each level start, a first click on the tile the game chose to carry:
   // 2,050 clicks in 50 rounds are at least 2,000 swaps (every level's cells are all movable).
-  void ClickCell(int cell) {
+  // True when the swap happened to solve the level: the Solved dialog came and was answered.
+  bool ClickCell(int cell) {
     Deliver(box_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(22 + (cell / 7) * 48 + 24, 20 + (cell % 7) * 48 + 24));
-    // A swap that happens to solve the level opens the Solved dialog.
-    if (HWND solved = session_.game().WaitForWindow(L"TSolvedDlg", 0)) Answer(solved, kDialogOk);
+    HWND solved = session_.game().WaitForWindow(L"TSolvedDlg", 0);
+    if (solved != nullptr) Answer(solved, kDialogOk);
+    return solved != nullptr;
   }
   void Tick() { Deliver(session_.main(), WM_TIMER, kAnimationTimer, 0); }
   void Command(int id) { Deliver(session_.main(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
@@ -92,11 +94,23 @@ TEST(Soak, LongPlayKeepsGdiObjectsWindowsAndMemoryFlat) {
   int clicks = 0, ticks = 0, level_changes = 0, dialogs = 0, previous_cell = -1;
   for (int round = 0; round < kRounds; ++round) {
     if (round == kWarmUpRounds) warm = soak.Count();
+    bool solved = false;
     for (int click = 0; click < kClicksPerRound; ++click, ++clicks) {
       // A walk over the 63 cells with a stride prime to 63: never the same cell twice running.
       const int cell = (clicks * 23 + round) % 63;
-      soak.ClickCell(cell == previous_cell ? (cell + 1) % 63 : cell);
       previous_cell = cell == previous_cell ? (cell + 1) % 63 : cell;
+      solved |= soak.ClickCell(previous_cell);
+    }
+    // The restart question is asked only on a level played and not solved since it started: when
+    // the clicks happened to solve it, the level starts again (without a question) and two clicks
+    // on different cells, at least one a swap, play it; again if those solve it too.
+    for (int extra = 0; round % 5 == 1 && solved && extra < 63; ++extra) {
+      soak.Command(kRestartButton);
+      solved = false;
+      for (int swap = 0; swap < 2; ++swap) {
+        previous_cell = (previous_cell + 1) % 63;
+        solved |= soak.ClickCell(previous_cell);
+      }
     }
     for (int tick = 0; tick < kTicksPerRound; ++tick, ++ticks) soak.Tick();
     // Two dialogs in every five rounds: the info dialog, and the restart question answered No.
