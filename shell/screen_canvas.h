@@ -8,8 +8,10 @@
 
 #include <windows.h>
 
-#include "shell/forms/gdi_handles.h"
+#include <memory>
+
 #include "shell/forms/window.h"
+#include "view/win32/gdi_surface.h"
 
 namespace verlumo {
 
@@ -17,7 +19,6 @@ class ScreenCanvas final : public Window {
  public:
   // area: screen coordinates. When the canvas cannot be made, drawing does nothing.
   explicit ScreenCanvas(const RECT& area);
-  ~ScreenCanvas() override;
 
   // Inverts the dotted outline of the rectangle (screen coordinates) and puts it on the screen
   // at once.
@@ -28,9 +29,11 @@ class ScreenCanvas final : public Window {
   void Show() const;
 
   RECT area_;
-  HDC picture_dc_ = nullptr;
-  OwnedBitmap picture_;
-  HGDIOBJ previous_bitmap_ = nullptr;
+  // In the window's 32-bit format: it holds every screen colour and inverts alike, and its
+  // memory is the process's own, given back whole when the effect ends (Wine puts a bitmap
+  // compatible with the screen in the C library's heap, which keeps some of it). A member goes
+  // before the base destroys the window, which by then never paints from it.
+  std::unique_ptr<GdiBitmapSurface> picture_;
 };
 
 // Waits until the given time has passed since `since` (a GetTickCount value). Unlike Sleep it
