@@ -1,10 +1,12 @@
-// The version information built into verlumo.exe, read back the way Windows reads it for the
-// file's Details page: the fixed numbers and the texts of both languages carry the project's
-// version.
+// What verlumo.exe tells Windows about itself, read back from the built file: the version
+// information of the file's Details page, whose fixed numbers and texts in both languages carry
+// the project's version, and the manifest that Windows reads before the program starts.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -90,6 +92,31 @@ TEST(Version, TheProgramCarriesTheProjectVersionInBothLanguages) {
   }
   EXPECT_NE(info.Text(L"040704b0", L"FileDescription"), info.Text(L"040904b0", L"FileDescription"))
       << "the German description is German";
+}
+
+// The manifest Windows applies at start: resource 1 of type RT_MANIFEST, in lower case.
+std::string EmbeddedManifest(const std::wstring& file) {
+  HMODULE module = LoadLibraryExW(file.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  if (module == nullptr) return "";
+  std::string text;
+  if (HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24)); found != nullptr) {
+    if (HGLOBAL loaded = LoadResource(module, found); loaded != nullptr)
+      text.assign(static_cast<const char*>(LockResource(loaded)), SizeofResource(module, found));
+  }
+  FreeLibrary(module);
+  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+  return text;
+}
+
+// A program that declares itself DPI aware is left unscaled by Windows; the game lays its window
+// out in pixels, so on a 200 % screen it would be a postcard under a double-sized title bar.
+// Wine scales nothing either way, so the manifest itself is what can be checked here.
+TEST(Version, TheManifestAsksForCommonControlsAndLeavesScalingToWindows) {
+  const std::string manifest = EmbeddedManifest(BuiltProgram());
+  ASSERT_NE(manifest.find("microsoft.windows.common-controls"), std::string::npos)
+      << "verlumo.exe carries no manifest with the common-controls dependency";
+  EXPECT_EQ(manifest.find("dpiaware"), std::string::npos) << "dpiAware or dpiAwareness is declared";
+  EXPECT_EQ(manifest.find("permonitor"), std::string::npos) << "a per-monitor DPI mode is declared";
 }
 
 }  // namespace
