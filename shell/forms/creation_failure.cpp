@@ -21,7 +21,7 @@ std::wstring SystemErrorText(DWORD error) {
 }  // namespace
 
 std::wstring StartFailureText(const CreationFailure& failure) {
-  std::wstring text = L"Verlumo cannot start: " + failure.what + L" cannot be made.\r\n\r\nSystem error " +
+  std::wstring text = L"Verlumo cannot start: " + failure.what + L" cannot be created.\r\n\r\nSystem error " +
                       std::to_wstring(failure.error);
   const std::wstring system_text = SystemErrorText(failure.error);
   if (!system_text.empty()) text += L": " + system_text;

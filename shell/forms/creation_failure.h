@@ -15,7 +15,7 @@ struct CreationFailure {
   DWORD error = 0;    // the system's last error at that moment
 };
 
-// "Verlumo cannot start: <what> cannot be made." and, on the next lines, the system's error
+// "Verlumo cannot start: <what> cannot be created." and, on the next lines, the system's error
 // code and its text.
 std::wstring StartFailureText(const CreationFailure& failure);
 

@@ -50,7 +50,7 @@ TEST(Creation, ADialogWithoutItsButtonIsNotMadeAndSaysWhichPartFailed) {
   EXPECT_EQ(dialogs.all_solved().handle(), nullptr) << "no half-built dialog is left";
   EXPECT_EQ(FindWindowW(L"TAllSolvedDlg", nullptr), nullptr);
   const std::wstring text = StartFailureText(dialogs.creation_failure());
-  EXPECT_EQ(text.rfind(L"Verlumo cannot start: the OK button of the window TAllSolvedDlg cannot be made.\r\n\r\n"
+  EXPECT_EQ(text.rfind(L"Verlumo cannot start: the OK button of the window TAllSolvedDlg cannot be created.\r\n\r\n"
                        L"System error ", 0), 0u) << std::string(text.begin(), text.end());
 }
 
@@ -98,7 +98,7 @@ TEST(Creation, ALinkThatCannotBeMadeFailsTheInfoDialogAndAWindowItsOwnClass) {
 
 TEST(Creation, TheStartFailureMessageCarriesTheSystemsTextForTheError) {
   const std::wstring text = StartFailureText({L"the animation timer of the window TMainForm", ERROR_NOT_ENOUGH_MEMORY});
-  EXPECT_EQ(text.rfind(L"Verlumo cannot start: the animation timer of the window TMainForm cannot be made.\r\n\r\n"
+  EXPECT_EQ(text.rfind(L"Verlumo cannot start: the animation timer of the window TMainForm cannot be created.\r\n\r\n"
                        L"System error 8: ", 0), 0u);
   EXPECT_GT(text.size(), 100u) << "the system's own words follow the code";
   EXPECT_NE(text.back(), L'\n');
