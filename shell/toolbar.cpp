@@ -92,7 +92,13 @@ bool Toolbar::ColourLevelLabel(HWND control, HDC dc, LRESULT& brush) const {
   return true;
 }
 
-void Toolbar::SetHint(HWND control, const std::string& hint) { tooltips_.SetHint(control, Utf8ToWide(hint)); }
+void Toolbar::SetHint(HWND control, const std::string& hint) {
+  const std::wstring text = Utf8ToWide(hint);
+  if (text == tooltips_.Hint(control)) return;
+  tooltips_.SetHint(control, text);
+  // The hint is the control's name: a screen reader that keeps names hears of the new one.
+  NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, control, OBJID_CLIENT, CHILDID_SELF);
+}
 
 void Toolbar::SetLevelLabel(const std::string& text) {
   const std::wstring wide = Utf8ToWide(text);

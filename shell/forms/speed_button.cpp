@@ -26,6 +26,8 @@ bool SpeedButton::Create(HWND parent, int id, RECT bounds, HBITMAP glyph, int im
 void SpeedButton::set_down(bool down) {
   down_ = down;
   InvalidateRect(handle(), nullptr, TRUE);
+  // A screen reader says the switch's new state.
+  NotifyWinEvent(EVENT_OBJECT_STATECHANGE, handle(), OBJID_CLIENT, CHILDID_SELF);
 }
 
 void SpeedButton::RepaintNow() { RedrawWindow(handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW); }
@@ -69,7 +71,7 @@ LRESULT SpeedButton::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 }
 
 void SpeedButton::Clicked() {
-  if (toggle_) down_ = !down_;
+  if (toggle_) set_down(!down_);
   HWND button = handle();
   SendMessageW(GetParent(button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
                reinterpret_cast<LPARAM>(button));

@@ -1,7 +1,8 @@
 // What a screen reader hears of the running game: the toolbar's controls asked through Active
 // Accessibility from this process, as Narrator or NVDA ask them from theirs. Every button is a
 // push button named by its hint in the game's language, the sound switch says whether it is
-// down, and pressing a button through its default action does what a click does.
+// down, and pressing a button through its default action does what a click does. A change of
+// name or state raises its event, for readers that keep what they have read.
 #include <gtest/gtest.h>
 #include <objbase.h>
 #include <oleacc.h>
@@ -9,6 +10,7 @@
 #include <cwchar>
 #include <set>
 #include <string>
+#include <utility>
 
 #include "tests/e2e/game_session.h"
 #include "tests/e2e/game_settings.h"
@@ -90,15 +92,48 @@ bool StartInLanguage(GameSession& session, const wchar_t* tongue) {
   return session.StartPastSplash();
 }
 
-// Waits until the condition holds, for at most two seconds.
+// Waits until the condition holds, for at most two seconds, taking in the events meanwhile.
 template <typename Condition>
 bool Eventually(Condition condition) {
-  for (int waited = 0; waited < 2000; waited += 50) {
-    if (condition()) return true;
-    Pause(50);
+  const DWORD start = GetTickCount();
+  while (!condition()) {
+    if (GetTickCount() - start > 2000) return false;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
   }
-  return condition();
+  return true;
 }
+
+// The events the game raises for a screen reader that keeps what it has read: which control's
+// state or name changed, as a hook outside the game hears them.
+class ChangeEvents {
+ public:
+  explicit ChangeEvents(DWORD process_id)
+      : hook_(SetWinEventHook(EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr, Hear, process_id, 0,
+                              WINEVENT_OUTOFCONTEXT)) {
+    heard().clear();
+  }
+  ~ChangeEvents() { UnhookWinEvent(hook_); }
+  ChangeEvents(const ChangeEvents&) = delete;
+  ChangeEvents& operator=(const ChangeEvents&) = delete;
+
+  bool hooked() const { return hook_ != nullptr; }
+  bool Heard(DWORD event, HWND control) const {
+    return Eventually([&] { return heard().count({event, control}) > 0; });
+  }
+
+ private:
+  static std::set<std::pair<DWORD, HWND>>& heard() {
+    static std::set<std::pair<DWORD, HWND>> events;
+    return events;
+  }
+  static void CALLBACK Hear(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD) {
+    if (object == OBJID_CLIENT && child == CHILDID_SELF) heard().insert({event, window});
+  }
+
+  HWINEVENTHOOK hook_;
+};
 
 TEST_F(ScreenReader, EveryToolbarControlIsNamedByItsHintAndRenamedWithTheLanguage) {
   GameSession session;
@@ -123,7 +158,9 @@ TEST_F(ScreenReader, EveryToolbarControlIsNamedByItsHintAndRenamedWithTheLanguag
   EXPECT_EQ(Accessible(counter).Name(), L"Level 1: unsolved");
 
   // The language button, pressed as a screen reader presses it, asks for the language; German
-  // renames everything at once.
+  // renames everything at once, and says so.
+  ChangeEvents events(session.game().process_id());
+  ASSERT_TRUE(events.hooked());
   ASSERT_EQ(Accessible(Control(session, kTongueId)).Press(), S_OK);
   HWND tongue = session.game().WaitForWindow(L"TTongueDlg", 5000);
   ASSERT_NE(tongue, nullptr) << "the language button's default action asked nothing";
@@ -135,6 +172,8 @@ TEST_F(ScreenReader, EveryToolbarControlIsNamedByItsHintAndRenamedWithTheLanguag
   EXPECT_EQ(Accessible(Control(session, kTongueId)).Name(), L"I don't speak german.");
   EXPECT_EQ(selector.Name(), L"Stufe wählen");
   EXPECT_EQ(Accessible(counter).Name(), L"Stufe 1: ungelöst");
+  EXPECT_TRUE(events.Heard(EVENT_OBJECT_NAMECHANGE, Control(session, kNewGameId)));
+  EXPECT_TRUE(events.Heard(EVENT_OBJECT_NAMECHANGE, counter));
 }
 
 TEST_F(ScreenReader, TheNewGameButtonPressedByItsDefaultActionAsksItsQuestion) {
@@ -157,8 +196,10 @@ TEST_F(ScreenReader, TheSoundSwitchSaysItIsDownAndADisabledButtonIsUnavailable) 
   ASSERT_TRUE(StartInLanguage(session, L"0"));
   Accessible sound(Control(session, kSoundId));
   EXPECT_TRUE(sound.State() & STATE_SYSTEM_PRESSED) << "the sound is on, its switch down";
+  ChangeEvents events(session.game().process_id());
   ASSERT_EQ(sound.Press(), S_OK);
   EXPECT_TRUE(Eventually([&] { return !(sound.State() & STATE_SYSTEM_PRESSED); })) << "the switch stayed down";
+  EXPECT_TRUE(events.Heard(EVENT_OBJECT_STATECHANGE, Control(session, kSoundId)));
   ASSERT_EQ(sound.Press(), S_OK);
   EXPECT_TRUE(Eventually([&] { return (sound.State() & STATE_SYSTEM_PRESSED) != 0; })) << "the switch stayed up";
 
