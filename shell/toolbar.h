@@ -1,6 +1,7 @@
 // The main window's toolbar: twelve flat speed buttons, the level display (a black box with a
 // lowered frame, the level label and the level counter) and the level selector. It shows the
-// window's language-dependent texts and the level selector for the rules.
+// window's language-dependent texts and the level selector for the rules, and tells a screen
+// reader its controls' hints as their names.
 #pragma once
 
 #include <windows.h>
@@ -11,8 +12,8 @@
 
 #include "core/game_display.h"
 #include "core/language.h"
-#include "shell/forms/gdi_handles.h"
 #include "shell/forms/accessible_control.h"
+#include "shell/forms/gdi_handles.h"
 #include "shell/forms/speed_button.h"
 #include "shell/forms/system_control.h"
 #include "shell/forms/tooltips.h"
