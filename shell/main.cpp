@@ -2,6 +2,8 @@
 // main window has closed, and the end.
 #include <windows.h>
 
+#include <objbase.h>
+
 #include <string>
 
 #include "shell/dialogs/game_dialogs.h"
@@ -37,9 +39,15 @@ int RunGame() {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  // The window thread lives in a COM apartment: a screen reader in another process reaches the
+  // controls' accessible objects through it (and the file dialogs and the shell expect one).
+  // Windows marshals an object only out of an apartment; Wine 8 marshals the toolbar's objects
+  // without one as well, so the tests under Wine cannot show that this line is needed.
+  const HRESULT apartment = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
   verlumo::hh::LoadHelpLibrary();
   verlumo::hh::StartHelpLayer(verlumo::ProgramFile(), GetCommandLineW());
   const int exit_code = RunGame();
   verlumo::hh::ReleaseHelpLibrary();
+  if (SUCCEEDED(apartment)) CoUninitialize();
   return exit_code;
 }

@@ -1,6 +1,8 @@
 // Laying out and painting the toolbar.
 #include "shell/toolbar.h"
 
+#include <oleacc.h>
+
 #include "core/texts.h"
 #include "shell/forms/painting.h"
 #include "shell/forms/window.h"
@@ -35,6 +37,11 @@ constexpr RECT kLevelScroll{297, 8, 297 + 84, 8 + 19};
 
 }  // namespace
 
+Toolbar::Toolbar(const Language& language)
+    : language_(language),
+      level_scroll_name_(*this, level_scroll_, ROLE_SYSTEM_SCROLLBAR),
+      level_counter_name_(*this, level_counter_, ROLE_SYSTEM_STATICTEXT) {}
+
 bool Toolbar::Create(HWND main_window, PaintBox::PaintHandler paint_level_counter,
                      std::function<void()> update_caption) {
   update_caption_ = std::move(update_caption);
@@ -46,14 +53,17 @@ bool Toolbar::Create(HWND main_window, PaintBox::PaintHandler paint_level_counte
     const RECT bounds{place.left, place.top, place.left + place.width, place.top + place.height};
     const bool toggle = static_cast<ToolButton>(i) == ToolButton::Sound;
     if (!buttons_[i].Create(main_window, kFirstToolButtonId + i, bounds,
-                            static_cast<HBITMAP>(pictures_[i].get()), place.images, toggle)) {
+                            static_cast<HBITMAP>(pictures_[i].get()), place.images, toggle, *this)) {
       return false;
     }
   }
   if (!level_counter_.Create(main_window, kLevelCounter, std::move(paint_level_counter))) return false;
-  level_scroll_ = CreateChildWindow(L"SCROLLBAR", 0, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | SBS_HORZ,
-                                    kLevelScroll, main_window, kLevelScrollId);
-  if (level_scroll_ == nullptr) return false;
+  level_counter_.MakeAccessible(level_counter_name_);
+  if (!level_scroll_.Create(L"SCROLLBAR", WS_CHILD | WS_VISIBLE | WS_TABSTOP | SBS_HORZ, kLevelScroll, main_window,
+                            kLevelScrollId)) {
+    return false;
+  }
+  level_scroll_.MakeAccessible(level_scroll_name_);
   // The label is transparent and lies beneath the counter, clipped by it: the level display is
   // drawn black box, frame, label, counter, each over the one before, whatever repaints it.
   level_label_ = CreateChildWindow(L"STATIC", WS_EX_TRANSPARENT, L"",
@@ -63,8 +73,8 @@ bool Toolbar::Create(HWND main_window, PaintBox::PaintHandler paint_level_counte
   SetWindowPos(level_label_, level_counter_.handle(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   SendMessageW(level_label_, WM_SETFONT, reinterpret_cast<WPARAM>(label_font_.get()), FALSE);
   // The selector starts at 1 of 1 until start-up gives it the level count.
-  SetScrollRange(level_scroll_, SB_CTL, 1, 1, FALSE);
-  SetScrollPos(level_scroll_, SB_CTL, 1, FALSE);
+  SetScrollRange(level_scroll(), SB_CTL, 1, 1, FALSE);
+  SetScrollPos(level_scroll(), SB_CTL, 1, FALSE);
   return true;
 }
 
@@ -82,7 +92,13 @@ bool Toolbar::ColourLevelLabel(HWND control, HDC dc, LRESULT& brush) const {
   return true;
 }
 
-void Toolbar::SetHint(HWND control, const std::string& hint) { tooltips_.SetHint(control, Utf8ToWide(hint)); }
+void Toolbar::SetHint(HWND control, const std::string& hint) {
+  const std::wstring text = Utf8ToWide(hint);
+  if (text == tooltips_.Hint(control)) return;
+  tooltips_.SetHint(control, text);
+  // The hint is the control's name: a screen reader that keeps names hears of the new one.
+  NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, control, OBJID_CLIENT, CHILDID_SELF);
+}
 
 void Toolbar::SetLevelLabel(const std::string& text) {
   const std::wstring wide = Utf8ToWide(text);
@@ -119,7 +135,7 @@ void Toolbar::ApplyLanguage() {
   for (const Hint& hint : kHints) {
     SetHint(button(hint.button).handle(), Bilingual(language, hint.german, hint.english));
   }
-  SetHint(level_scroll_, Bilingual(language, "Stufe wählen", "Select level"));
+  SetHint(level_scroll(), Bilingual(language, "Stufe wählen", "Select level"));
   SetLevelLabel(Bilingual(language, "Stufe:", "Level:"));
   // The one hint in the other language: it names the language the button leads away from.
   SetHint(button(ToolButton::Tongue).handle(),
@@ -127,8 +143,14 @@ void Toolbar::ApplyLanguage() {
   update_caption_();
 }
 
-void Toolbar::SetLevelSelectorRange(int last) { SetScrollRange(level_scroll_, SB_CTL, 1, last, TRUE); }
+void Toolbar::SetLevelSelectorRange(int last) { SetScrollRange(level_scroll(), SB_CTL, 1, last, TRUE); }
 
-void Toolbar::SetLevelSelector(int position) { SetScrollPos(level_scroll_, SB_CTL, position, TRUE); }
+void Toolbar::SetLevelSelector(int position) { SetScrollPos(level_scroll(), SB_CTL, position, TRUE); }
+
+std::wstring Toolbar::NameOf(HWND control) const { return tooltips_.Hint(control); }
+
+std::wstring Toolbar::PressActionName() const {
+  return Utf8ToWide(Bilingual(language_.value(), "Drücken", "Press"));
+}
 
 }  // namespace verlumo

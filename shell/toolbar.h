@@ -1,6 +1,7 @@
 // The main window's toolbar: twelve flat speed buttons, the level display (a black box with a
 // lowered frame, the level label and the level counter) and the level selector. It shows the
-// window's language-dependent texts and the level selector for the rules.
+// window's language-dependent texts and the level selector for the rules, and tells a screen
+// reader its controls' hints as their names.
 #pragma once
 
 #include <windows.h>
@@ -11,8 +12,10 @@
 
 #include "core/game_display.h"
 #include "core/language.h"
+#include "shell/forms/accessible_control.h"
 #include "shell/forms/gdi_handles.h"
 #include "shell/forms/speed_button.h"
+#include "shell/forms/system_control.h"
 #include "shell/forms/tooltips.h"
 #include "shell/paint_box.h"
 
@@ -26,12 +29,12 @@ constexpr int kToolButtonCount = 12;
 constexpr int kFirstToolButtonId = 100;
 constexpr int kLevelScrollId = 200;
 
-class Toolbar final : public ControlsDisplay {
+class Toolbar final : public ControlsDisplay, private ControlWords {
  public:
   static constexpr int kHeight = 33;
 
   // The texts follow the language; the language outlives the toolbar.
-  explicit Toolbar(const Language& language) : language_(language) {}
+  explicit Toolbar(const Language& language);
 
   // Creates the controls as children of the main window. The level counter's paint handler is
   // the view's, and so is the caption update that follows each re-wording; a failure to create
@@ -51,18 +54,26 @@ class Toolbar final : public ControlsDisplay {
   bool ColourLevelLabel(HWND control, HDC dc, LRESULT& brush) const;
 
   SpeedButton& button(ToolButton which) { return buttons_[static_cast<int>(which)]; }
-  HWND level_scroll() const { return level_scroll_; }
+  HWND level_scroll() const { return level_scroll_.handle(); }
   HWND level_counter() const { return level_counter_.handle(); }
 
   void SetHint(HWND control, const std::string& hint);
   void SetLevelLabel(const std::string& text);
 
  private:
+  // What a screen reader says: a control's hint, and the name of a press in the language.
+  std::wstring NameOf(HWND control) const override;
+  std::wstring PressActionName() const override;
+
   const Language& language_;
   std::function<void()> update_caption_;
+  // The level selector and the level counter are named by their hints; the facts outlive the
+  // windows they describe.
+  NamedControl level_scroll_name_;
+  NamedControl level_counter_name_;
   std::array<SpeedButton, kToolButtonCount> buttons_;
   std::array<OwnedBitmap, kToolButtonCount> pictures_;
-  HWND level_scroll_ = nullptr;
+  SystemControl level_scroll_;
   PaintBox level_counter_;
   Tooltips tooltips_;
   HWND level_label_ = nullptr;

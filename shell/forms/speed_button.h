@@ -1,6 +1,8 @@
 // Flat speed buttons for the toolbar: a picture and no text, a raised edge while the mouse is
 // over them, sunken while pressed. A toggle button stays down after a click and comes up at the
 // next. A click is reported to the parent as WM_COMMAND with the button's id and BN_CLICKED.
+// A screen reader hears a push button named by its owner's words, pressed while a toggle is
+// down, and can press it.
 #pragma once
 
 #include <windows.h>
@@ -10,10 +12,11 @@
 
 namespace verlumo {
 
-class SpeedButton final : public Window {
+class SpeedButton final : public Window, private AccessibleFacts {
  public:
-  // glyph is borrowed; images is 1, or 2 with a greyed picture for the disabled state.
-  bool Create(HWND parent, int id, RECT bounds, HBITMAP glyph, int images, bool toggle);
+  // glyph is borrowed; images is 1, or 2 with a greyed picture for the disabled state. The words
+  // are the owner's and outlive the button.
+  bool Create(HWND parent, int id, RECT bounds, HBITMAP glyph, int images, bool toggle, const ControlWords& words);
 
   bool down() const { return down_; }
   void set_down(bool down);
@@ -25,12 +28,19 @@ class SpeedButton final : public Window {
   void OnPaint(HDC dc) override;
   void Clicked();
 
+  std::wstring AccessibleName() const override;
+  LONG AccessibleRole() const override;
+  LONG AccessibleState(LONG system_state) const override;
+  std::wstring DefaultActionName() const override;
+  bool DoDefaultAction() override;
+
   HBITMAP glyph_ = nullptr;
   int images_ = 1;
   bool toggle_ = false;
   bool down_ = false;
   bool hot_ = false;
   ClickTracker clicks_;
+  const ControlWords* words_ = nullptr;
 };
 
 }  // namespace verlumo

@@ -20,12 +20,17 @@ bool Tooltips::Create(HWND owner) {
   return tooltip != nullptr && Adopt(tooltip, kOwnerProperty);
 }
 
-void Tooltips::SetHint(HWND control, const std::wstring& text) {
+TOOLINFOW Tooltips::Tool(HWND control) const {
   TOOLINFOW tool{};
   tool.cbSize = sizeof tool;
   tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
   tool.hwnd = owner_;
   tool.uId = reinterpret_cast<UINT_PTR>(control);
+  return tool;
+}
+
+void Tooltips::SetHint(HWND control, const std::wstring& text) {
+  TOOLINFOW tool = Tool(control);
   tool.lpszText = const_cast<wchar_t*>(text.c_str());
   TOOLINFOW existing = tool;
   existing.lpszText = nullptr;
@@ -34,6 +39,15 @@ void Tooltips::SetHint(HWND control, const std::wstring& text) {
   } else {
     SendMessageW(handle(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   }
+}
+
+std::wstring Tooltips::Hint(HWND control) const {
+  // The longest text a tooltip keeps.
+  wchar_t text[INFOTIPSIZE] = {};
+  TOOLINFOW tool = Tool(control);
+  tool.lpszText = text;
+  SendMessageW(handle(), TTM_GETTEXTW, INFOTIPSIZE, reinterpret_cast<LPARAM>(&tool));
+  return text;
 }
 
 }  // namespace verlumo

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <string>
 
 #include "shell/forms/window.h"
@@ -16,8 +18,13 @@ class Tooltips final : public Window {
   bool Create(HWND owner);
   // Adds the control, or replaces its text when it has one already.
   void SetHint(HWND control, const std::wstring& text);
+  // The control's text as the tooltip shows it; empty for a control without one.
+  std::wstring Hint(HWND control) const;
 
  private:
+  // The tool that stands for the control, without its text.
+  TOOLINFOW Tool(HWND control) const;
+
   HWND owner_ = nullptr;
 };
 

@@ -18,12 +18,17 @@ HWND CreateChildWindow(const wchar_t* class_name, DWORD ex_style, const wchar_t*
 }
 
 Window::~Window() {
+  // A screen reader may still hold the window's accessible object; it hears no more of the
+  // object from here on.
+  accessible_.reset();
   if (window_ == nullptr) return;
   // Destroying a window sends it messages; they must not reach an object being destroyed.
   HWND window = window_;
   Forget();
   DestroyWindow(window);
 }
+
+void Window::MakeAccessible(AccessibleFacts& facts) { accessible_ = std::make_unique<AccessibleControl>(facts); }
 
 bool Window::EnsureClass(const WindowClass& window_class) {
   HINSTANCE instance = GetModuleHandleW(nullptr);
@@ -93,6 +98,8 @@ LRESULT CALLBACK Window::AdoptedProc(HWND window, UINT message, WPARAM wparam, L
 }
 
 LRESULT Window::Dispatch(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  LRESULT answer = 0;
+  if (message == WM_GETOBJECT && accessible_ && accessible_->Answer(window, wparam, lparam, answer)) return answer;
   if (message != WM_NCDESTROY) return HandleMessage(message, wparam, lparam);
   // Destroyed with its parent or owner: the window's last message. The object forgets it
   // first; the system finishes the window without it.

@@ -10,6 +10,10 @@
 
 #include <windows.h>
 
+#include <memory>
+
+#include "shell/forms/accessible_control.h"
+
 namespace verlumo {
 
 // A class of our own: its name, cursor and background brush (null: the window paints every
@@ -29,6 +33,10 @@ class Window {
 
   // Null before creation and once the window is gone.
   HWND handle() const { return window_; }
+
+  // From now on the window answers a screen reader with these facts, which must outlive the
+  // object.
+  void MakeAccessible(AccessibleFacts& facts);
 
  protected:
   // Registers the class with the shared window procedure on first use; false when the system
@@ -62,6 +70,7 @@ class Window {
 
   HWND window_ = nullptr;
   const wchar_t* owner_property_ = nullptr;  // set while an adopted control is ours
+  std::unique_ptr<AccessibleControl> accessible_;
 };
 
 // A child window at bounds in its parent with the given control id; param reaches WM_NCCREATE.

@@ -38,12 +38,13 @@ void Button(DWORD flags, POINT at) {
 class ClickTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(sound.Create(main_window.handle(), 100, {20, 20, 45, 45}, nullptr, 1, true));
+    ASSERT_TRUE(sound.Create(main_window.handle(), 100, {20, 20, 45, 45}, nullptr, 1, true, words));
     beside = {Middle(sound.handle()).x + 80, Middle(sound.handle()).y};
     LetInputArrive();
   }
 
   test_support::StandInMainWindow main_window{100, 100};
+  test_support::NoWords words;
   SpeedButton sound;
   POINT beside{};
 };

@@ -9,8 +9,16 @@
 #include <vector>
 
 #include "shell/dialogs/dialog_context.h"
+#include "shell/forms/accessible_control.h"
 
 namespace verlumo::test_support {
+
+// The words a toolbar gives its buttons, for tests of anything but those words.
+class NoWords final : public ControlWords {
+ public:
+  std::wstring NameOf(HWND) const override { return {}; }
+  std::wstring PressActionName() const override { return {}; }
+};
 
 // A main window with a fixed frame and the game's 520 x 409 client area, shown at (left, top).
 class StandInMainWindow {

@@ -16,13 +16,14 @@ namespace verlumo {
 namespace {
 
 struct Wrappers {
+  test_support::NoWords words;
   SpeedButton speed;
   GlyphButton glyph;
   PaintBox box;
   HyperlinkLabel link;
 
   void CreateIn(HWND parent) {
-    ASSERT_TRUE(speed.Create(parent, 100, {0, 0, 25, 25}, nullptr, 1, false));
+    ASSERT_TRUE(speed.Create(parent, 100, {0, 0, 25, 25}, nullptr, 1, false, words));
     ASSERT_TRUE(glyph.Create(parent, 1, {30, 0, 100, 27}, nullptr, 1, nullptr));
     ASSERT_TRUE(box.Create(parent, {0, 40, 50, 90}, [] {}));
     ASSERT_TRUE(link.Create(parent, {0, 100, 80, 15}, {L"link", L"", HyperlinkLabel::kLinkColour, true}, nullptr));
