@@ -64,7 +64,7 @@ TEST_F(Release, InstallsStartsSavesBesideItselfAndUninstallsKeepingTheGames) {
   const std::wstring folder = InstallFolder();
   for (const std::wstring& name : ShippedFiles())
     EXPECT_TRUE(Exists(folder + name)) << "not installed: " << testing::PrintToString(name);
-  EXPECT_EQ(ReadFileBytes(folder + L"verlumo.exe"), ReadFileBytes(BuiltProgramFile()));
+  EXPECT_EQ(ReadFileBytes(folder + L"verlumo.exe"), ReadFileBytes(ShippedProgramFile()));
   EXPECT_TRUE(Exists(StartMenuShortcut())) << "no Start-menu shortcut";
   EXPECT_FALSE(Exists(DesktopShortcut())) << "the desktop shortcut is offered, not forced";
 
@@ -78,7 +78,7 @@ TEST_F(Release, InstallsStartsSavesBesideItselfAndUninstallsKeepingTheGames) {
   EXPECT_EQ(UninstallText(L"QuietUninstallString"), Quoted(folder + L"uninstall.exe") + L" /S");
   const std::optional<DWORD> kilobytes = UninstallNumber(L"EstimatedSize");
   ASSERT_TRUE(kilobytes.has_value());
-  EXPECT_GE(*kilobytes * 1024, ReadFileBytes(BuiltProgramFile()).size()) << "the size is in kilobytes";
+  EXPECT_GE(*kilobytes * 1024, ReadFileBytes(ShippedProgramFile()).size()) << "the size is in kilobytes";
 
   {
     GameProcess game(GameProcess::InstalledIn{folder});
@@ -120,7 +120,7 @@ TEST_F(Release, AnInstallOverAnOlderOneReplacesTheProgramAndKeepsTheGames) {
   RegCloseKey(key);
 
   Install();
-  EXPECT_EQ(ReadFileBytes(folder + L"verlumo.exe"), ReadFileBytes(BuiltProgramFile()));
+  EXPECT_EQ(ReadFileBytes(folder + L"verlumo.exe"), ReadFileBytes(ShippedProgramFile()));
   EXPECT_EQ(ReadFileBytes(folder + L"vlmo.dat").size(), 500u * 63u);
   EXPECT_EQ(UninstallText(L"DisplayVersion"), L"" VERLUMO_VERSION);
   EXPECT_EQ(ReadFileBytes(folder + L"mine.vlm"), my_game);
@@ -227,7 +227,7 @@ TEST(Zip, UnpacksToOneFolderWithTheShippedFilesAndItsGameRuns) {
   for (const auto& entry : fs::directory_iterator(folder)) files.push_back(entry.path().filename().wstring());
   std::sort(files.begin(), files.end());
   EXPECT_EQ(files, ShippedFiles());
-  EXPECT_EQ(ReadFileBytes((folder / L"verlumo.exe").wstring()), ReadFileBytes(BuiltProgramFile()));
+  EXPECT_EQ(ReadFileBytes((folder / L"verlumo.exe").wstring()), ReadFileBytes(ShippedProgramFile()));
 
   e2e::ResetGameSettings();
   e2e::WriteGameSetting(L"tongue", L"1");

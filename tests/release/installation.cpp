@@ -32,7 +32,9 @@ std::wstring SetupFile() {
   return (ThisProgramDirectory().parent_path() / L"dist" / (L"verlumo-" VERLUMO_VERSION L"-win64-setup.exe")).wstring();
 }
 
-std::wstring BuiltProgramFile() { return (ThisProgramDirectory() / L"verlumo.exe").wstring(); }
+std::wstring ShippedProgramFile() {
+  return (ThisProgramDirectory().parent_path() / L"release" / L"stage" / L"Verlumo" / L"verlumo.exe").wstring();
+}
 
 const std::vector<std::wstring>& ShippedFiles() {
   static const std::vector<std::wstring> files{L"LIESMICH.txt", L"README.txt", L"verlumo.exe", L"vlmo.chm",

@@ -13,7 +13,8 @@ namespace verlumo::release {
 
 // The downloads the build made (build/windows/dist), and the files a download ships.
 std::wstring SetupFile();
-std::wstring BuiltProgramFile();
+// The verlumo.exe both downloads hold, as the build packed it: signed when the build signs.
+std::wstring ShippedProgramFile();
 const std::vector<std::wstring>& ShippedFiles();  // LIESMICH.txt, README.txt, verlumo.exe, ...
 
 // %LOCALAPPDATA%\Programs\Verlumo\, with the closing backslash.
