@@ -70,6 +70,8 @@ VIAddVersionKey /LANG=1031 "LegalCopyright" "© Ralf Verhoeven, ${PUBLISHER}"
 !define MUI_HEADERIMAGE_BITMAP "${HEADER_BITMAP}"
 !define MUI_ABORTWARNING
 !define MUI_FINISHPAGE_RUN "$INSTDIR\verlumo.exe"
+!define MUI_FINISHPAGE_RUN_TEXT "$(RunText)"
+!define MUI_UNCONFIRMPAGE_TEXT_TOP "$(UninstallConfirmText)"
 ; The stock welcome text asks to close all other programs; the installer looks for a running
 ; game itself (.onInit), and nothing else is in its way.
 !define MUI_WELCOMEPAGE_TEXT "$(WelcomeText)"
@@ -86,8 +88,12 @@ VIAddVersionKey /LANG=1031 "LegalCopyright" "© Ralf Verhoeven, ${PUBLISHER}"
 !insertmacro MUI_LANGUAGE "English"
 !insertmacro MUI_LANGUAGE "German"
 
-LangString WelcomeText ${LANG_ENGLISH} "This will install $(^NameDA), the tile puzzle with roads, for you alone. It needs no administrator rights.$\r$\n$\r$\n$_CLICK"
-LangString WelcomeText ${LANG_GERMAN} "Dieser Assistent installiert $(^NameDA), das Legespiel mit Straßen, für Sie allein. Dazu sind keine Administratorrechte nötig.$\r$\n$\r$\n$_CLICK"
+LangString WelcomeText ${LANG_ENGLISH} "Setup will install $(^NameDA), the tile puzzle with roads, for your user account only, so it needs no administrator rights.$\r$\n$\r$\n$_CLICK"
+LangString WelcomeText ${LANG_GERMAN} "Der Assistent installiert $(^NameDA), das Legespiel mit Straßen, nur für Ihr Benutzerkonto und braucht dazu keine Administratorrechte.$\r$\n$\r$\n$_CLICK"
+LangString RunText ${LANG_ENGLISH} "Play Verlumo now"
+LangString RunText ${LANG_GERMAN} "Verlumo jetzt spielen"
+LangString UninstallConfirmText ${LANG_ENGLISH} "$(^NameDA) will be removed from the folder below. Your game files (*.vlm) and your settings are kept. $_CLICK"
+LangString UninstallConfirmText ${LANG_GERMAN} "$(^NameDA) wird aus dem unten angegebenen Ordner entfernt. Ihre Spieldateien (*.vlm) und Ihre Einstellungen bleiben erhalten. $_CLICK"
 ; The names fit the components list in both languages; the descriptions say the rest.
 LangString GameSection ${LANG_ENGLISH} "Verlumo"
 LangString GameSection ${LANG_GERMAN} "Verlumo"
