@@ -103,10 +103,10 @@ LangString DesktopSection ${LANG_ENGLISH} "Desktop shortcut"
 LangString DesktopSection ${LANG_GERMAN} "Desktopverknüpfung"
 LangString DesktopDescription ${LANG_ENGLISH} "A shortcut to Verlumo on your desktop."
 LangString DesktopDescription ${LANG_GERMAN} "Eine Verknüpfung zu Verlumo auf Ihrem Desktop."
-LangString GameRunning ${LANG_ENGLISH} "Verlumo is running. Please quit the game first, then start the setup again."
+LangString GameRunning ${LANG_ENGLISH} "Verlumo is running. Please quit the game first, then start Setup again."
 LangString GameRunning ${LANG_GERMAN} "Verlumo läuft gerade. Bitte beenden Sie zuerst das Spiel und starten Sie dann das Setup noch einmal."
-LangString GameRunningUninstall ${LANG_ENGLISH} "Verlumo is running. Please quit the game first, then uninstall it again."
-LangString GameRunningUninstall ${LANG_GERMAN} "Verlumo läuft gerade. Bitte beenden Sie zuerst das Spiel und deinstallieren Sie es dann noch einmal."
+LangString GameRunningUninstall ${LANG_ENGLISH} "Verlumo is running. Please quit the game first, then start the uninstall again."
+LangString GameRunningUninstall ${LANG_GERMAN} "Verlumo läuft gerade. Bitte beenden Sie zuerst das Spiel und starten Sie dann die Deinstallation noch einmal."
 
 ; Files in use cannot be replaced or removed, and the install or uninstall would stop halfway.
 ; So both refuse, before they change anything, while a game from the install folder runs: a
