@@ -60,10 +60,13 @@ foreach(name LIESMICH.txt README.txt)
   configure_file("${RELEASE_DIR}/${name}.in" "${folder}/${name}" @ONLY)
 endforeach()
 
-set(staged "")
-foreach(name IN LISTS shipped)
-  list(APPEND staged "Verlumo/${name}")
-endforeach()
+# The installer's pictures go into the installer and the uninstaller as files, with their times.
+file(MAKE_DIRECTORY "${STAGE_DIR}/pictures")
+file(COPY_FILE "${WELCOME_BITMAP}" "${STAGE_DIR}/pictures/welcome.bmp")
+file(COPY_FILE "${HEADER_BITMAP}" "${STAGE_DIR}/pictures/header.bmp")
+
+list(TRANSFORM shipped PREPEND Verlumo/ OUTPUT_VARIABLE zipped)
+set(staged ${zipped} pictures/welcome.bmp pictures/header.bmp)
 run(chmod 0644 ${staged} WORKING_DIRECTORY "${STAGE_DIR}")
 run(chmod 0755 Verlumo WORKING_DIRECTORY "${STAGE_DIR}")
 run(touch --no-dereference "--date=@${SOURCE_DATE_EPOCH}" Verlumo ${staged}
@@ -71,10 +74,11 @@ run(touch --no-dereference "--date=@${SOURCE_DATE_EPOCH}" Verlumo ${staged}
 
 # -X: no owner or Unix times; -D: no folder entries; TZ: the stored DOS times are in UTC.
 file(REMOVE "${ZIP_FILE}")
-run(${CMAKE_COMMAND} -E env TZ=UTC "${ZIP}" -X -D -q -9 "${ZIP_FILE}" ${staged}
+run(${CMAKE_COMMAND} -E env TZ=UTC "${ZIP}" -X -D -q -9 "${ZIP_FILE}" ${zipped}
     WORKING_DIRECTORY "${STAGE_DIR}")
 
 run("${MAKENSIS}" -V2 -INPUTCHARSET UTF8 "-DVERSION=${VERSION}" "-DFILE_VERSION=${FILE_VERSION}"
     "-DPACKAGE_DIR=${folder}" "-DICON=${ICON}" "-DOUTFILE=${SETUP_FILE}"
-    "-DWELCOME_BITMAP=${WELCOME_BITMAP}" "-DHEADER_BITMAP=${HEADER_BITMAP}" ${nsis_signing}
+    "-DWELCOME_BITMAP=${STAGE_DIR}/pictures/welcome.bmp" "-DHEADER_BITMAP=${STAGE_DIR}/pictures/header.bmp"
+    ${nsis_signing}
     "${RELEASE_DIR}/verlumo.nsi")
