@@ -1,22 +1,26 @@
-// The installer's components page as the player reads it: every component's name fits the
-// list whole, in the system's language (the test command runs it in an English and in a German
-// prefix). A name wider than the list is cut off at its edge, so each item's text rectangle,
-// which the tree view measures from the whole text, must end inside the list's client area.
+// The installer's components page as the player reads it, in the system's language (the test
+// command runs it in an English and in a German prefix): every component's name fits the list
+// whole, and every component has a description. A name wider than the list is cut off at its
+// edge, so each item's text rectangle, which the tree view measures from the whole text, must end
+// inside the list's client area.
 #include <gtest/gtest.h>
 #include <windows.h>
 // commctrl.h needs windows.h before it.
 #include <commctrl.h>
 
 #include <cstring>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "tests/e2e/game_process.h"
 #include "tests/release/installation.h"
 
 namespace verlumo::release {
 namespace {
 
 constexpr int kNextButton = 1;
+constexpr int kDescriptionText = 1043;  // on the components page
 
 // The tree view of the page the installer shows, once it is there.
 HWND FindComponentList(HWND installer, DWORD timeout_ms) {
@@ -30,6 +34,7 @@ HWND FindComponentList(HWND installer, DWORD timeout_ms) {
 }
 
 struct ComponentItem {
+  HTREEITEM handle;
   std::wstring name;
   RECT text{};
 };
@@ -59,13 +64,13 @@ std::vector<ComponentItem> ReadItems(HANDLE process, HWND list) {
     SendMessageW(list, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&remote->item));
     ReadProcessMemory(process, remote, &local, sizeof local, nullptr);
     local.text[127] = L'\0';
-    items.push_back({local.text, local.rect});
+    items.push_back({handle, local.text, local.rect});
   }
   VirtualFreeEx(process, remote, 0, MEM_RELEASE);
   return items;
 }
 
-TEST(InstallerPages, EveryComponentNameFitsTheList) {
+TEST(InstallerPages, EveryComponentHasANameThatFitsTheListAndADescription) {
   const PROCESS_INFORMATION setup = Start(Quoted(SetupFile()));
   ASSERT_NE(setup.hProcess, nullptr);
   HWND installer = FindProcessDialog(setup.dwProcessId, 20000);
@@ -83,6 +88,23 @@ TEST(InstallerPages, EveryComponentNameFitsTheList) {
     EXPECT_FALSE(item.name.empty());
     EXPECT_LE(item.text.right, client.right)
         << testing::PrintToString(item.name) << " ends at " << item.text.right << ", the list at " << client.right;
+  }
+  // The description box shows the page's stock hint until a component is pointed at or
+  // selected; then the component's own description. A component without one leaves the box as
+  // it was, so every component must show a text of its own. The first item starts selected, so
+  // they are selected from the last.
+  HWND description = GetDlgItem(GetParent(list), kDescriptionText);
+  const std::wstring hint = e2e::WindowText(description);
+  std::set<std::wstring> shown{hint};
+  for (auto item = items.rbegin(); item != items.rend(); ++item) {
+    SendMessageW(list, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item->handle));
+    std::wstring text = e2e::WindowText(description);
+    for (int wait = 0; wait < 20 && shown.count(text) != 0; ++wait) {
+      Sleep(100);
+      text = e2e::WindowText(description);
+    }
+    EXPECT_TRUE(!text.empty() && shown.insert(text).second)
+        << testing::PrintToString(item->name) << " has no description of its own: " << testing::PrintToString(text);
   }
   // Nothing is installed before the last page: ending the installer here leaves nothing behind.
   TerminateProcess(setup.hProcess, 0);
