@@ -5,13 +5,25 @@
 ;   FILE_VERSION  its four numbers, "2.3.0.0"
 ;   PACKAGE_DIR   the folder of the shipped files (verlumo.exe, vlmo.dat, vlmo.chm, read-mes)
 ;   ICON          the game's icon
+;   WELCOME_BITMAP  the picture of the welcome and finish pages, 164 x 314, drawn by the art
+;                   generator from the game's own art
+;   HEADER_BITMAP   the picture in the other pages' header, 150 x 57, likewise
 ;   OUTFILE       the installer to write
+;   SIGN          (only with a code-signing certificate) the command that signs the program file
+;                 %1 in place; makensis runs it on the uninstaller and on the finished installer
 
 ; A 64-bit installer for a 64-bit game, with the Unicode stubs.
 Target amd64-unicode
 RequestExecutionLevel user
 SetCompressor /SOLID lzma
 ManifestDPIAware true
+
+; The uninstaller is signed before it goes into the installer, the installer once it is whole;
+; a failed signing fails the build.
+!ifdef SIGN
+  !uninstfinalize '${SIGN}' = 0
+  !finalize '${SIGN}' = 0
+!endif
 
 !include MUI2.nsh
 !include FileFunc.nsh
@@ -52,8 +64,17 @@ VIAddVersionKey /LANG=1031 "LegalCopyright" "© Ralf Verhoeven, ${PUBLISHER}"
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
+!define MUI_WELCOMEFINISHPAGE_BITMAP "${WELCOME_BITMAP}"
+!define MUI_HEADERIMAGE
+!define MUI_HEADERIMAGE_RIGHT
+!define MUI_HEADERIMAGE_BITMAP "${HEADER_BITMAP}"
 !define MUI_ABORTWARNING
 !define MUI_FINISHPAGE_RUN "$INSTDIR\verlumo.exe"
+!define MUI_FINISHPAGE_RUN_TEXT "$(RunText)"
+!define MUI_UNCONFIRMPAGE_TEXT_TOP "$(UninstallConfirmText)"
+; The stock welcome text asks to close all other programs; the installer looks for a running
+; game itself (.onInit), and nothing else is in its way.
+!define MUI_WELCOMEPAGE_TEXT "$(WelcomeText)"
 
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_COMPONENTS
@@ -67,14 +88,25 @@ VIAddVersionKey /LANG=1031 "LegalCopyright" "© Ralf Verhoeven, ${PUBLISHER}"
 !insertmacro MUI_LANGUAGE "English"
 !insertmacro MUI_LANGUAGE "German"
 
-LangString GameSection ${LANG_ENGLISH} "Verlumo (the game and its rules)"
-LangString GameSection ${LANG_GERMAN} "Verlumo (das Spiel und seine Regeln)"
+LangString WelcomeText ${LANG_ENGLISH} "Setup will install $(^NameDA), the tile puzzle with roads, for your user account only, so it needs no administrator rights.$\r$\n$\r$\n$_CLICK"
+LangString WelcomeText ${LANG_GERMAN} "Der Assistent installiert $(^NameDA), das Legespiel mit Straßen, nur für Ihr Benutzerkonto und braucht dazu keine Administratorrechte.$\r$\n$\r$\n$_CLICK"
+LangString RunText ${LANG_ENGLISH} "Play Verlumo now"
+LangString RunText ${LANG_GERMAN} "Verlumo jetzt spielen"
+LangString UninstallConfirmText ${LANG_ENGLISH} "$(^NameDA) will be removed from the folder below. Your game files (*.vlm) and your settings are kept. $_CLICK"
+LangString UninstallConfirmText ${LANG_GERMAN} "$(^NameDA) wird aus dem unten angegebenen Ordner entfernt. Ihre Spieldateien (*.vlm) und Ihre Einstellungen bleiben erhalten. $_CLICK"
+; The names fit the components list in both languages; the descriptions say the rest.
+LangString GameSection ${LANG_ENGLISH} "Verlumo"
+LangString GameSection ${LANG_GERMAN} "Verlumo"
+LangString GameDescription ${LANG_ENGLISH} "The game, its levels and its rules, with a shortcut in the Start menu."
+LangString GameDescription ${LANG_GERMAN} "Das Spiel, seine Stufen und seine Spielregeln, mit einer Verknüpfung im Startmenü."
 LangString DesktopSection ${LANG_ENGLISH} "Desktop shortcut"
-LangString DesktopSection ${LANG_GERMAN} "Verknüpfung auf dem Desktop"
-LangString GameRunning ${LANG_ENGLISH} "Verlumo is running. Please quit the game first, then start the setup again."
+LangString DesktopSection ${LANG_GERMAN} "Desktopverknüpfung"
+LangString DesktopDescription ${LANG_ENGLISH} "A shortcut to Verlumo on your desktop."
+LangString DesktopDescription ${LANG_GERMAN} "Eine Verknüpfung zu Verlumo auf Ihrem Desktop."
+LangString GameRunning ${LANG_ENGLISH} "Verlumo is running. Please quit the game first, then start Setup again."
 LangString GameRunning ${LANG_GERMAN} "Verlumo läuft gerade. Bitte beenden Sie zuerst das Spiel und starten Sie dann das Setup noch einmal."
-LangString GameRunningUninstall ${LANG_ENGLISH} "Verlumo is running. Please quit the game first, then uninstall it again."
-LangString GameRunningUninstall ${LANG_GERMAN} "Verlumo läuft gerade. Bitte beenden Sie zuerst das Spiel und deinstallieren Sie es dann noch einmal."
+LangString GameRunningUninstall ${LANG_ENGLISH} "Verlumo is running. Please quit the game first, then start the uninstall again."
+LangString GameRunningUninstall ${LANG_GERMAN} "Verlumo läuft gerade. Bitte beenden Sie zuerst das Spiel und starten Sie dann die Deinstallation noch einmal."
 
 ; Files in use cannot be replaced or removed, and the install or uninstall would stop halfway.
 ; So both refuse, before they change anything, while a game from the install folder runs: a
@@ -169,6 +201,11 @@ Section /o "$(DesktopSection)" DesktopSection
   SetOutPath "$INSTDIR"
   CreateShortcut "$DESKTOP\${PRODUCT}.lnk" "$INSTDIR\verlumo.exe"
 SectionEnd
+
+!insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
+  !insertmacro MUI_DESCRIPTION_TEXT ${GameSection} "$(GameDescription)"
+  !insertmacro MUI_DESCRIPTION_TEXT ${DesktopSection} "$(DesktopDescription)"
+!insertmacro MUI_FUNCTION_DESCRIPTION_END
 
 ; Removes exactly what the installer put there, and what the game leaves that is no player's:
 ; its help trace and its writability test file. The player's game files (*.vlm) stay, and with

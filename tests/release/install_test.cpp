@@ -64,7 +64,7 @@ TEST_F(Release, InstallsStartsSavesBesideItselfAndUninstallsKeepingTheGames) {
   const std::wstring folder = InstallFolder();
   for (const std::wstring& name : ShippedFiles())
     EXPECT_TRUE(Exists(folder + name)) << "not installed: " << testing::PrintToString(name);
-  EXPECT_EQ(ReadFileBytes(folder + L"verlumo.exe"), ReadFileBytes(BuiltProgramFile()));
+  EXPECT_EQ(ReadFileBytes(folder + L"verlumo.exe"), ReadFileBytes(ShippedProgramFile()));
   EXPECT_TRUE(Exists(StartMenuShortcut())) << "no Start-menu shortcut";
   EXPECT_FALSE(Exists(DesktopShortcut())) << "the desktop shortcut is offered, not forced";
 
@@ -78,7 +78,7 @@ TEST_F(Release, InstallsStartsSavesBesideItselfAndUninstallsKeepingTheGames) {
   EXPECT_EQ(UninstallText(L"QuietUninstallString"), Quoted(folder + L"uninstall.exe") + L" /S");
   const std::optional<DWORD> kilobytes = UninstallNumber(L"EstimatedSize");
   ASSERT_TRUE(kilobytes.has_value());
-  EXPECT_GE(*kilobytes * 1024, ReadFileBytes(BuiltProgramFile()).size()) << "the size is in kilobytes";
+  EXPECT_GE(*kilobytes * 1024, ReadFileBytes(ShippedProgramFile()).size()) << "the size is in kilobytes";
 
   {
     GameProcess game(GameProcess::InstalledIn{folder});
@@ -120,7 +120,7 @@ TEST_F(Release, AnInstallOverAnOlderOneReplacesTheProgramAndKeepsTheGames) {
   RegCloseKey(key);
 
   Install();
-  EXPECT_EQ(ReadFileBytes(folder + L"verlumo.exe"), ReadFileBytes(BuiltProgramFile()));
+  EXPECT_EQ(ReadFileBytes(folder + L"verlumo.exe"), ReadFileBytes(ShippedProgramFile()));
   EXPECT_EQ(ReadFileBytes(folder + L"vlmo.dat").size(), 500u * 63u);
   EXPECT_EQ(UninstallText(L"DisplayVersion"), L"" VERLUMO_VERSION);
   EXPECT_EQ(ReadFileBytes(folder + L"mine.vlm"), my_game);
@@ -142,30 +142,6 @@ std::wstring DialogTexts(HWND dialog) {
   return texts;
 }
 
-HWND FindProcessDialog(DWORD process_id, DWORD timeout_ms) {
-  struct Search {
-    DWORD process_id;
-    HWND found;
-  } search{process_id, nullptr};
-  for (DWORD waited = 0; waited < timeout_ms && search.found == nullptr; waited += 100) {
-    EnumWindows(
-        [](HWND window, LPARAM address) -> BOOL {
-          auto* wanted = reinterpret_cast<Search*>(address);
-          DWORD owner = 0;
-          GetWindowThreadProcessId(window, &owner);
-          wchar_t class_name[16] = {};
-          GetClassNameW(window, class_name, 16);
-          if (owner != wanted->process_id || !IsWindowVisible(window) || wcscmp(class_name, L"#32770") != 0)
-            return TRUE;
-          wanted->found = window;
-          return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    if (search.found == nullptr) Sleep(100);
-  }
-  return search.found;
-}
-
 TEST_F(Release, ARunningGameStopsInstallerAndUninstallerBeforeTheyChangeAnything) {
   Install();
   const std::wstring folder = InstallFolder();
@@ -177,11 +153,8 @@ TEST_F(Release, ARunningGameStopsInstallerAndUninstallerBeforeTheyChangeAnything
   EXPECT_EQ(ReadFileBytes(folder + L"README.txt"), "the read-me as it was");
 
   // Shown, the installer says why, in the system's language.
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION setup{};
-  std::wstring command = Quoted(SetupFile());
-  ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &setup));
+  const PROCESS_INFORMATION setup = Start(Quoted(SetupFile()));
+  ASSERT_NE(setup.hProcess, nullptr);
   HWND message = FindProcessDialog(setup.dwProcessId, 20000);
   ASSERT_NE(message, nullptr) << "no message from the installer";
   const bool german = PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_GERMAN;
@@ -227,7 +200,7 @@ TEST(Zip, UnpacksToOneFolderWithTheShippedFilesAndItsGameRuns) {
   for (const auto& entry : fs::directory_iterator(folder)) files.push_back(entry.path().filename().wstring());
   std::sort(files.begin(), files.end());
   EXPECT_EQ(files, ShippedFiles());
-  EXPECT_EQ(ReadFileBytes((folder / L"verlumo.exe").wstring()), ReadFileBytes(BuiltProgramFile()));
+  EXPECT_EQ(ReadFileBytes((folder / L"verlumo.exe").wstring()), ReadFileBytes(ShippedProgramFile()));
 
   e2e::ResetGameSettings();
   e2e::WriteGameSetting(L"tongue", L"1");

@@ -32,7 +32,9 @@ std::wstring SetupFile() {
   return (ThisProgramDirectory().parent_path() / L"dist" / (L"verlumo-" VERLUMO_VERSION L"-win64-setup.exe")).wstring();
 }
 
-std::wstring BuiltProgramFile() { return (ThisProgramDirectory() / L"verlumo.exe").wstring(); }
+std::wstring ShippedProgramFile() {
+  return (ThisProgramDirectory().parent_path() / L"release" / L"stage" / L"Verlumo" / L"verlumo.exe").wstring();
+}
 
 const std::vector<std::wstring>& ShippedFiles() {
   static const std::vector<std::wstring> files{L"LIESMICH.txt", L"README.txt", L"verlumo.exe", L"vlmo.chm",
@@ -46,13 +48,19 @@ std::wstring DesktopShortcut() { return ShellFolder(CSIDL_DESKTOPDIRECTORY) + L"
 
 std::wstring Quoted(const std::wstring& text) { return L"\"" + text + L"\""; }
 
-std::optional<DWORD> RunAndWait(const std::wstring& command_line, DWORD timeout_ms) {
+PROCESS_INFORMATION Start(const std::wstring& command_line) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
   std::wstring line = command_line;
   if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-    return std::nullopt;
+    return PROCESS_INFORMATION{};
+  return process;
+}
+
+std::optional<DWORD> RunAndWait(const std::wstring& command_line, DWORD timeout_ms) {
+  const PROCESS_INFORMATION process = Start(command_line);
+  if (process.hProcess == nullptr) return std::nullopt;
   std::optional<DWORD> exit_code;
   if (WaitForSingleObject(process.hProcess, timeout_ms) == WAIT_OBJECT_0) {
     DWORD code = 0;
@@ -109,6 +117,30 @@ void RemoveEverything() {
   RegDeleteTreeW(HKEY_CURRENT_USER, kUninstallKey);
   DeleteFileW(StartMenuShortcut().c_str());
   DeleteFileW(DesktopShortcut().c_str());
+}
+
+HWND FindProcessDialog(DWORD process_id, DWORD timeout_ms) {
+  struct Search {
+    DWORD process_id;
+    HWND found;
+  } search{process_id, nullptr};
+  for (DWORD waited = 0; waited < timeout_ms && search.found == nullptr; waited += 100) {
+    EnumWindows(
+        [](HWND window, LPARAM address) -> BOOL {
+          auto* wanted = reinterpret_cast<Search*>(address);
+          DWORD owner = 0;
+          GetWindowThreadProcessId(window, &owner);
+          wchar_t class_name[16] = {};
+          GetClassNameW(window, class_name, 16);
+          if (owner != wanted->process_id || !IsWindowVisible(window) || wcscmp(class_name, L"#32770") != 0)
+            return TRUE;
+          wanted->found = window;
+          return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    if (search.found == nullptr) Sleep(100);
+  }
+  return search.found;
 }
 
 bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }

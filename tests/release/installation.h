@@ -13,7 +13,8 @@ namespace verlumo::release {
 
 // The downloads the build made (build/windows/dist), and the files a download ships.
 std::wstring SetupFile();
-std::wstring BuiltProgramFile();
+// The verlumo.exe both downloads hold, as the build packed it: signed when the build signs.
+std::wstring ShippedProgramFile();
 const std::vector<std::wstring>& ShippedFiles();  // LIESMICH.txt, README.txt, verlumo.exe, ...
 
 // %LOCALAPPDATA%\Programs\Verlumo\, with the closing backslash.
@@ -21,6 +22,8 @@ std::wstring InstallFolder();
 std::wstring StartMenuShortcut();
 std::wstring DesktopShortcut();
 
+// Starts a command line; the process and thread handles are null when it could not start.
+PROCESS_INFORMATION Start(const std::wstring& command_line);
 // Runs a command line and waits for its end; the exit code, or nothing when it ran longer than
 // timeout_ms (it is then ended).
 std::optional<DWORD> RunAndWait(const std::wstring& command_line, DWORD timeout_ms = 120000);
@@ -37,6 +40,10 @@ bool UninstallQuietly();
 // Leaves the machine without Verlumo: uninstalled, and the install folder gone with whatever
 // game files a test left in it.
 void RemoveEverything();
+
+// The first visible dialog (a message box, or the installer's window) the process shows within
+// timeout_ms, or null.
+HWND FindProcessDialog(DWORD process_id, DWORD timeout_ms);
 
 bool Exists(const std::wstring& path);
 std::string ReadFileBytes(const std::wstring& path);

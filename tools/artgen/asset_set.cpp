@@ -13,6 +13,7 @@
 #include "tools/artgen/glyph_sheet.h"
 #include "tools/artgen/ico_writer.h"
 #include "tools/artgen/image_ops.h"
+#include "tools/artgen/installer_pictures.h"
 #include "tools/artgen/paint.h"
 #include "tools/artgen/palette.h"
 #include "tools/artgen/sounds.h"
@@ -96,6 +97,8 @@ std::vector<Asset> MakeAssets() {
   assets.push_back(Palettised("logo.bmp", DrawInfoLogo(), 256, 3));
   assets.push_back(Palettised("association.bmp", DrawAssociationLogo(), 16, 3));
   assets.push_back(Palettised("splash.bmp", DrawSplashPicture(), 256, 2));
+  assets.push_back(Bmp24("setup_welcome.bmp", DrawInstallerWelcome(), 2));
+  assets.push_back(Bmp24("setup_header.bmp", DrawInstallerHeader(), 2));
   return assets;
 }
 

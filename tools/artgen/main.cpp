@@ -17,6 +17,7 @@
 //     the bomb and door of the dialogs are btn_newgame.bmp and btn_exit.bmp
 //   flags_english.bmp (53 x 20), flags_german.bmp (80 x 20)   language dialog glyphs
 //   logo.bmp (100 x 75, 8-bit), association.bmp (119 x 68, 4-bit), splash.bmp (200 x 150, 8-bit)
+//   setup_welcome.bmp (164 x 314), setup_header.bmp (150 x 57), 24-bit   the installer's pages
 //
 // Transparency: the glyph pictures (btn_*, dlg_*, flags_*) follow the classic convention of
 // Windows button glyphs: the colour of the bottom-left pixel, magenta (255, 0, 255), is
@@ -24,7 +25,7 @@
 // against the button face (212, 208, 200). Glyphs with a disabled state (btn_restart, btn_load,
 // btn_save, btn_sound, btn_prev, btn_next, dlg_again, dlg_cross, dlg_tick) hold the normal and
 // the greyed image side by side, each half as wide as the file. The icon carries its own
-// transparency mask; the logos, the splash picture and the three sheets are opaque.
+// transparency mask; the logos, the splash and installer pictures and the sheets are opaque.
 #include <exception>
 #include <filesystem>
 #include <iostream>

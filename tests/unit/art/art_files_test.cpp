@@ -36,6 +36,7 @@ constexpr BmpFormat kBmpFormats[] = {
     {"dlg_tick.bmp", 36, 18, 24},       {"flags_english.bmp", 53, 20, 24},
     {"flags_german.bmp", 80, 20, 24},   {"logo.bmp", 100, 75, 8},
     {"association.bmp", 119, 68, 4},    {"splash.bmp", 200, 150, 8},
+    {"setup_welcome.bmp", 164, 314, 24}, {"setup_header.bmp", 150, 57, 24},
 };
 // clang-format on
 
