@@ -8,7 +8,7 @@
 #include "shell/dialogs/hyperlink_label.h"
 #include "shell/help/application_help.h"
 #include "shell/platform/program_path.h"
-#include "shell/platform/utf16.h"
+#include "platform/win32/utf16.h"
 #include "shell/resource_ids.h"
 #include "verlumo_version.h"
 

@@ -6,7 +6,7 @@
 #include "shell/forms/window.h"
 #include "shell/resource_ids.h"
 #include "view/board_geometry.h"
-#include "shell/platform/utf16.h"
+#include "platform/win32/utf16.h"
 
 namespace verlumo {
 namespace {

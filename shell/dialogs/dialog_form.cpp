@@ -4,7 +4,7 @@
 #include "core/texts.h"
 #include "shell/forms/glyph_button.h"
 #include "shell/forms/painting.h"
-#include "shell/platform/utf16.h"
+#include "platform/win32/utf16.h"
 
 namespace verlumo {
 
