@@ -24,10 +24,6 @@ void DialogForm::FormActivate() {
   ApplyTexts();
 }
 
-std::wstring DialogForm::Text(const char* german, const char* english) const {
-  return Utf8ToWide(Bilingual(language(), german, english));
-}
-
 void DialogForm::DrawMainIcon(HDC dc, int left, int top) const {
   if (context_.icon != nullptr) DrawIconEx(dc, left, top, context_.icon, 32, 32, 0, nullptr, DI_NORMAL);
 }
