@@ -11,6 +11,10 @@ export WINEDLLOVERRIDES="mscoree=;mshtml="
 needed_packages="cmake g++ make pkg-config libgtest-dev googletest libbenchmark-dev
   libcairo2-dev fonts-dejavu-core imagemagick g++-mingw-w64-x86-64 wine wine64
   xvfb xauth fp-utils nsis zip unzip clang libclang-rt-14-dev llvm"
+# The web page: Emscripten, whose em++ needs Debian's acorn on Node's path, and Chromium and npm
+# for the browser tests.
+web_packages="emscripten node-acorn nodejs npm chromium python3"
+export NODE_PATH="${NODE_PATH:+$NODE_PATH:}/usr/share/nodejs"
 
 say() { printf '%s\n' "$*" >&2; }
 
@@ -40,7 +44,7 @@ quietly() {
   return 1
 }
 
-# preset: native, windows, sanitize or fuzz
+# preset: native, windows, web, sanitize or fuzz
 build_preset() {
   (cd "$repo" && quietly cmake --preset "$1" && quietly cmake --build --preset "$1" -j "$jobs")
 }
