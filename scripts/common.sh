@@ -44,6 +44,14 @@ quietly() {
   return 1
 }
 
+# The browser tests' npm packages (puppeteer-core, which drives Debian's Chromium and downloads
+# no browser of its own), installed into tests/web as its package-lock.json fixes them.
+ensure_browser_test_packages() {
+  [ -d "$repo/tests/web/node_modules/puppeteer-core" ] && return 0
+  say "Installing the browser tests' npm packages ..."
+  (cd "$repo/tests/web" && PUPPETEER_SKIP_DOWNLOAD=1 quietly npm ci --no-audit --no-fund)
+}
+
 # preset: native, windows, web, sanitize or fuzz
 build_preset() {
   (cd "$repo" && quietly cmake --preset "$1" && quietly cmake --build --preset "$1" -j "$jobs")
