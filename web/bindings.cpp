@@ -4,6 +4,7 @@
 // question are suspended while the page's dialog is open; the page starts them as async calls.
 #include <emscripten/emscripten.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -29,12 +30,15 @@ struct Page {
   PageBridge bridge;
   bool sound_on = true;
   std::unique_ptr<GameSession> session;
-  // What the page was last given: the board area and the level counter as RGBA bytes, and the
-  // copies each surface had then, so that only a changed surface is converted again.
+  // What the page was last given: the board area and the level counter as RGBA bytes. The
+  // copies onto each surface since then are logged, so that only the rectangle they covered
+  // is converted again: a tick changes one cell of the board area.
   std::vector<std::uint8_t> box_rgba = std::vector<std::uint8_t>(kBoardAreaWidth * kBoardAreaHeight * 4);
   std::vector<std::uint8_t> counter_rgba = std::vector<std::uint8_t>(kLevelCounterWidth * kLevelCounterHeight * 4);
-  int box_copies = -1;
-  int counter_copies = -1;
+  std::vector<CopyRecord> box_copies;
+  std::vector<CopyRecord> counter_copies;
+  // The rectangle of the board area last converted: left, top, width, height.
+  std::array<int, 4> box_changed{};
   std::string progress;
 };
 
@@ -47,14 +51,30 @@ std::vector<std::uint8_t> ReadWhole(const std::string& path) {
   return ReadFilePrefix(path, 16 * 1024 * 1024).bytes;
 }
 
-void ToRgba(const MemorySurface& surface, std::vector<std::uint8_t>& rgba) {
-  const std::vector<std::uint32_t>& pixels = surface.pixels();
-  for (std::size_t i = 0; i < pixels.size(); ++i) {
-    rgba[i * 4] = static_cast<std::uint8_t>(pixels[i] >> 16);
-    rgba[i * 4 + 1] = static_cast<std::uint8_t>(pixels[i] >> 8);
-    rgba[i * 4 + 2] = static_cast<std::uint8_t>(pixels[i]);
-    rgba[i * 4 + 3] = 255;
+// Converts the part of the surface the logged copies covered, and forgets them; the rectangle
+// converted, clipped to the surface, or an empty one.
+std::array<int, 4> ToRgba(const MemorySurface& surface, std::vector<CopyRecord>& copies, std::vector<std::uint8_t>& rgba) {
+  if (copies.empty()) return {};
+  int left = surface.width(), top = surface.height(), right = 0, bottom = 0;
+  for (const CopyRecord& copy : copies) {
+    left = std::min(left, std::max(copy.x, 0));
+    top = std::min(top, std::max(copy.y, 0));
+    right = std::max(right, std::min(copy.x + copy.width, surface.width()));
+    bottom = std::max(bottom, std::min(copy.y + copy.height, surface.height()));
   }
+  copies.clear();
+  if (right <= left || bottom <= top) return {};
+  for (int y = top; y < bottom; ++y) {
+    for (int x = left; x < right; ++x) {
+      const std::uint32_t pixel = surface.pixel(x, y);
+      std::uint8_t* out = &rgba[(static_cast<std::size_t>(y) * surface.width() + x) * 4];
+      out[0] = static_cast<std::uint8_t>(pixel >> 16);
+      out[1] = static_cast<std::uint8_t>(pixel >> 8);
+      out[2] = static_cast<std::uint8_t>(pixel);
+      out[3] = 255;
+    }
+  }
+  return {left, top, right - left, bottom - top};
 }
 
 // A game file written by the command that just ended goes to the page as a download.
@@ -87,6 +107,8 @@ EMSCRIPTEN_KEEPALIVE const char* vl_start(std::uint32_t seed, int language, int 
   page.session = std::make_unique<GameSession>(
       std::move(assets), PageRoles{bridge, bridge, bridge, bridge, bridge, [&page] { return page.sound_on; }});
   bridge.Attach(*page.session);
+  page.session->box.AttachLog(&page.box_copies);
+  page.session->levelbox.AttachLog(&page.counter_copies);
   page.session->Start(folder, seed, language, stored_level, game_file);
   return error.c_str();
 }
@@ -127,23 +149,17 @@ EMSCRIPTEN_KEEPALIVE void vl_tick() { ThePage().session->view().TimerTimer(); }
 
 EMSCRIPTEN_KEEPALIVE void vl_paint() { ThePage().session->view().PaintBoardArea(); }
 
-// Bit 0: the board area changed since the last call, bit 1: the level counter did; their RGBA
-// bytes are then at vl_box_rgba and vl_counter_rgba.
+// Bit 0: the board area changed since the last call, in the rectangle at vl_box_changed; bit 1:
+// the level counter did. Their RGBA bytes are at vl_box_rgba and vl_counter_rgba.
 EMSCRIPTEN_KEEPALIVE int vl_present() {
   verlumo::Page& page = ThePage();
-  int changed = 0;
-  if (page.session->box.copy_count() != page.box_copies) {
-    page.box_copies = page.session->box.copy_count();
-    verlumo::ToRgba(page.session->box, page.box_rgba);
-    changed |= 1;
-  }
-  if (page.session->levelbox.copy_count() != page.counter_copies) {
-    page.counter_copies = page.session->levelbox.copy_count();
-    verlumo::ToRgba(page.session->levelbox, page.counter_rgba);
-    changed |= 2;
-  }
-  return changed;
+  page.box_changed = verlumo::ToRgba(page.session->box, page.box_copies, page.box_rgba);
+  const bool counter_changed =
+      verlumo::ToRgba(page.session->levelbox, page.counter_copies, page.counter_rgba)[2] > 0;
+  return (page.box_changed[2] > 0 ? 1 : 0) | (counter_changed ? 2 : 0);
 }
+
+EMSCRIPTEN_KEEPALIVE const int* vl_box_changed() { return ThePage().box_changed.data(); }
 
 EMSCRIPTEN_KEEPALIVE const std::uint8_t* vl_box_rgba() { return ThePage().box_rgba.data(); }
 EMSCRIPTEN_KEEPALIVE const std::uint8_t* vl_counter_rgba() { return ThePage().counter_rgba.data(); }

@@ -151,7 +151,8 @@
     const changed = Module._vl_present();
     if (changed & 1) {
       const bytes = new Uint8ClampedArray(Module.HEAPU8.buffer, Module._vl_box_rgba(), kBoardWidth * kBoardHeight * 4);
-      boxContext.putImageData(new ImageData(bytes, kBoardWidth, kBoardHeight), 0, 0);
+      const [left, top, width, height] = new Int32Array(Module.HEAPU8.buffer, Module._vl_box_changed(), 4);
+      boxContext.putImageData(new ImageData(bytes, kBoardWidth, kBoardHeight), 0, 0, left, top, width, height);
     }
     if (changed & 2) {
       const bytes = new Uint8ClampedArray(Module.HEAPU8.buffer, Module._vl_counter_rgba(), kCounterWidth * kCounterHeight * 4);
@@ -652,6 +653,7 @@
     }
     Module._vl_paint();
     present();
+    performance.mark('verlumo-first-board');
     keepProgress();
     // A still page draws no turning car: the tests compare its pixels with the native drawing.
     if (!params.has('still')) {

@@ -15,10 +15,17 @@ const levelFile = path.join(repo, 'assets/levels/vlmo.dat');
 const kTypes = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm',
                  '.ico': 'image/x-icon', '.bmp': 'image/bmp', '.png': 'image/png', '.htm': 'text/html' };
 
-// The built site on a free port of 127.0.0.1, as any static web server serves it.
-function serveSite() {
+// The built site on a free port of 127.0.0.1, as any static web server serves it, with any extra
+// pages given by their path.
+function serveSite(extraPages = {}) {
   const server = http.createServer((request, response) => {
-    const file = path.join(site, decodeURIComponent(new URL(request.url, 'http://x').pathname));
+    const address = decodeURIComponent(new URL(request.url, 'http://x').pathname);
+    if (address in extraPages) {
+      response.writeHead(200, { 'Content-Type': 'text/html' });
+      response.end(extraPages[address]);
+      return;
+    }
+    const file = path.join(site, address);
     if (!file.startsWith(site) || !fs.existsSync(file) || fs.statSync(file).isDirectory()) {
       const index = path.join(file, 'index.html');
       if (!fs.existsSync(index)) { response.writeHead(404); response.end(); return; }
