@@ -6,13 +6,13 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "core/file_io.h"
 #include "view/board_geometry.h"
 #include "web/game_session.h"
 #include "web/page_bridge.h"
@@ -47,8 +47,21 @@ Page& ThePage() {
   return page;
 }
 
+// A file the page put into the game folder, read whole: asked for its size first, since a read
+// of a generous maximum would clear and grow that much memory for every record.
 std::vector<std::uint8_t> ReadWhole(const std::string& path) {
-  return ReadFilePrefix(path, 16 * 1024 * 1024).bytes;
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) return {};
+  std::vector<std::uint8_t> bytes;
+  if (std::fseek(file, 0, SEEK_END) == 0) {
+    const long size = std::ftell(file);
+    if (size > 0 && std::fseek(file, 0, SEEK_SET) == 0) {
+      bytes.resize(static_cast<std::size_t>(size));
+      bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file));
+    }
+  }
+  std::fclose(file);
+  return bytes;
 }
 
 // Converts the part of the surface the logged copies covered, and forgets them; the rectangle

@@ -620,6 +620,7 @@
       Promise.all(kRecords.map((name) => fetchBytes('assets/' + name))),
       Promise.all(names.map(async (name) => { pictures[name] = await loadImage(name); })),
     ]);
+    performance.mark('verlumo-loaded');
     Module.FS.mkdir(kGameFolder);
     kRecords.forEach((name, i) => Module.FS.writeFile(kGameFolder + name, records[i]));
 
