@@ -49,6 +49,7 @@
   let playing = null;
   const links = {};           // the info dialog's links: used, switched off
   let makerLinkOn = true;
+  let ended = false;          // the player has quit: the page takes no more presses
 
   function notice(text) {
     const element = $('#notice');
@@ -162,7 +163,7 @@
 
   // One call of the module at a time; a call that asks the player waits for the answer.
   async function call(name, types, args) {
-    if (busy) return false;
+    if (busy || ended) return false;
     busy = true;
     try {
       await Module.ccall(name, null, types, args, { async: true });
@@ -445,6 +446,7 @@
   }
 
   function endGame() {
+    ended = true;
     clearInterval(timer);
     $('#window').classList.add('ended');
     notice('Verlumo has ended; reload the page to play again. / Verlumo ist beendet; lade die Seite neu, um weiterzuspielen.');
