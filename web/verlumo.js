@@ -626,10 +626,12 @@
     Module.FS.mkdir(kGameFolder);
     kRecords.forEach((name, i) => Module.FS.writeFile(kGameFolder + name, records[i]));
 
-    const save = read('save', kGameFolder + 'noname.vlm');
+    // The progress kept in the browser is the game file in use. What storage holds is taken
+    // as a name in the game folder and as at most 500 flags, whatever else it may hold.
+    const storedName = read('save', '').replace(/^.*[\\/]/, '');
+    const save = kGameFolder + (storedName && storedName !== '.' && storedName !== '..' ? storedName : 'noname.vlm');
     const flags = read('flags', null);
-    // The progress kept in the browser is the game file in use.
-    if (flags !== null) Module.FS.writeFile(save, flagsFromHex(flags));
+    if (flags !== null && /^([0-9a-f]{2}){0,500}$/.test(flags)) Module.FS.writeFile(save, flagsFromHex(flags));
     soundOn = read('sound', '1') !== '0';
     const seed = params.has('seed') ? Number(params.get('seed')) >>> 0 : crypto.getRandomValues(new Uint32Array(1))[0];
 
