@@ -197,7 +197,7 @@ describe('Verlumo in the browser', () => {
     assert.equal(await counterHint(), 'Level 1: unsolved');
   });
 
-  it('speaks German once German is chosen, in the toolbar, the caption and the dialogs', async () => {
+  it('speaks German once German is chosen, in the toolbar, the caption and the dialogs, until the info dialog switches back', async () => {
     await page.click('[data-command="8"]');
     await (await (await web.dialog(page, '[data-dialog="language"]')).$('button.german')).click();
     await web.dialogGone(page, '[data-dialog="language"]');
@@ -207,16 +207,24 @@ describe('Verlumo in the browser', () => {
     assert.equal(await page.$eval('#levellabel', (label) => label.textContent), 'Stufe:');
     assert.equal(await counterHint(), 'Stufe 1: ungelöst');
     assert.equal(await page.title(), 'Verlumo V2.3 - Spiel short.vlm');
-    await page.click('[data-command="10"]');
-    const info = await web.dialog(page, '[data-dialog="info"]');
-    assert.equal(await info.$eval('.caption', (caption) => caption.textContent), 'Info über ...');
-    await (await info.$('button.ok')).click();
     await page.click('[data-command="0"]');
     const question = await web.dialog(page, '[data-message="3"]');
     assert.equal(await question.$eval('.message', (message) => message.textContent),
                  'Willst Du das Spiel wirklich von vorne beginnen?');
     assert.equal(await question.$eval('button.ok', (button) => button.textContent), 'Ja');
     await (await question.$('button.cancel')).click();
+    await web.dialogGone(page, '[data-message="3"]');
+
+    // The info dialog's language button changes the language while the dialog stays open.
+    await page.click('[data-command="10"]');
+    const info = await web.dialog(page, '[data-dialog="info"]');
+    assert.equal(await info.$eval('.caption', (caption) => caption.textContent), 'Info über ...');
+    await (await info.$('button.tongue')).click();
+    await (await web.dialog(page, '[data-dialog="language"]')).$eval('button.english', (button) => button.click());
+    await web.dialogGone(page, '[data-dialog="language"]');
+    assert.equal(await info.$eval('.caption', (caption) => caption.textContent), 'Info about ...');
+    assert.equal(await web.hint(page, '[data-command="0"]'), 'I want to play a new game.');
+    await (await info.$('button.ok')).click();
     assert.deepEqual(page.errors, []);
   });
 });
