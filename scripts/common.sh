@@ -13,7 +13,7 @@ needed_packages="cmake g++ make pkg-config libgtest-dev googletest libbenchmark-
   xvfb xauth fp-utils nsis zip unzip clang libclang-rt-14-dev llvm"
 # The web page: Emscripten, whose em++ needs Debian's acorn on Node's path, and Chromium and npm
 # for the browser tests.
-web_packages="emscripten node-acorn nodejs npm chromium python3"
+web_packages="emscripten node-acorn nodejs chromium python3"
 export NODE_PATH="${NODE_PATH:+$NODE_PATH:}/usr/share/nodejs"
 
 say() { printf '%s\n' "$*" >&2; }
@@ -48,6 +48,8 @@ quietly() {
 # no browser of its own), installed into tests/web as its package-lock.json fixes them.
 ensure_browser_test_packages() {
   [ -d "$repo/tests/web/node_modules/puppeteer-core" ] && return 0
+  # Node.js may come with its own npm; Debian's comes apart.
+  command -v npm >/dev/null || needed_packages=npm ensure_packages || return 1
   say "Installing the browser tests' npm packages ..."
   (cd "$repo/tests/web" && PUPPETEER_SKIP_DOWNLOAD=1 quietly npm ci --no-audit --no-fund)
 }
