@@ -24,8 +24,6 @@ void vl_page_game_saved(const char* path);
 namespace verlumo {
 namespace {
 
-constexpr const char* kGameFolder = "/game/";
-
 struct Page {
   PageBridge bridge;
   bool sound_on = true;

@@ -36,9 +36,6 @@ void vl_page_stop_wave();
 namespace verlumo {
 namespace {
 
-// The folder of the page's files in the module's memory file system.
-constexpr const char* kGameFolder = "/game/";
-
 // A text the page made for us, taken over and freed; nothing for a cancelled dialog.
 std::optional<std::string> TakePageText(char* text) {
   if (text == nullptr) return std::nullopt;

@@ -19,6 +19,10 @@ namespace verlumo {
 
 class GameSession;
 
+// The folder of the page's files in the module's memory file system: the level file, the asset
+// records and the game files. The page's script (verlumo.js) names the same folder.
+constexpr const char* kGameFolder = "/game/";
+
 class PageBridge final : public ViewHost,
                          public ControlsDisplay,
                          public GameQuestions,

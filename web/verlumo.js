@@ -10,7 +10,6 @@
   const kSplashTime = 3000;    // the splash closes at the first tick of its timer
   const kModalOk = 1, kModalCancel = 2, kModalYes = 6, kModalNo = 7;
   const kUnset = -1;
-  const kTongueCommand = 8;
   const kSoundCommand = 4;
   const kStore = 'verlumo.';
   const kGameFolder = '/game/';
@@ -165,10 +164,12 @@
   async function call(name, types, args) {
     if (busy || ended) return false;
     busy = true;
+    document.body.classList.add('busy');
     try {
       await Module.ccall(name, null, types, args, { async: true });
     } finally {
       busy = false;
+      document.body.classList.remove('busy');
       present();
       keepProgress();
     }
