@@ -11,6 +11,10 @@ export WINEDLLOVERRIDES="mscoree=;mshtml="
 needed_packages="cmake g++ make pkg-config libgtest-dev googletest libbenchmark-dev
   libcairo2-dev fonts-dejavu-core imagemagick g++-mingw-w64-x86-64 wine wine64
   xvfb xauth fp-utils nsis zip unzip clang libclang-rt-14-dev llvm osslsigncode openssl p7zip-full"
+# The web page: Emscripten, whose em++ needs Debian's acorn on Node's path, and Chromium and npm
+# for the browser tests.
+web_packages="emscripten node-acorn nodejs chromium python3"
+export NODE_PATH="${NODE_PATH:+$NODE_PATH:}/usr/share/nodejs"
 
 say() { printf '%s\n' "$*" >&2; }
 
@@ -40,7 +44,17 @@ quietly() {
   return 1
 }
 
-# preset: native, windows, sanitize or fuzz
+# The browser tests' npm packages (puppeteer-core, which drives Debian's Chromium and downloads
+# no browser of its own), installed into tests/web as its package-lock.json fixes them.
+ensure_browser_test_packages() {
+  [ -d "$repo/tests/web/node_modules/puppeteer-core" ] && return 0
+  # Node.js may come with its own npm; Debian's comes apart.
+  command -v npm >/dev/null || needed_packages=npm ensure_packages || return 1
+  say "Installing the browser tests' npm packages ..."
+  (cd "$repo/tests/web" && PUPPETEER_SKIP_DOWNLOAD=1 quietly npm ci --no-audit --no-fund)
+}
+
+# preset: native, windows, web, sanitize or fuzz
 build_preset() {
   (cd "$repo" && quietly cmake --preset "$1" && quietly cmake --build --preset "$1" -j "$jobs")
 }

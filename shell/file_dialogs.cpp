@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "shell/platform/utf16.h"
-#include "view/win32/lazy_library.h"
+#include "platform/win32/utf16.h"
+#include "platform/win32/lazy_library.h"
 
 namespace verlumo {
 namespace {

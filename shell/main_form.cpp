@@ -3,21 +3,18 @@
 #include "shell/main_form.h"
 
 #include "core/texts.h"
+#include "midend/front_texts.h"
 #include "shell/asset_lists.h"
 #include "shell/dialogs/game_dialogs.h"
 #include "shell/dialogs/hyperlink_label.h"
 #include "shell/help/application_help.h"
 #include "shell/platform/program_path.h"
-#include "shell/platform/utf16.h"
+#include "platform/win32/utf16.h"
 #include "shell/resource_ids.h"
 #include "verlumo_version.h"
 
 namespace verlumo {
 namespace {
-
-constexpr int kPageStep = 10;
-constexpr wchar_t kMakerHomePage[] = L"https://www.zorbelgames.example/";
-
 
 constexpr const char* kCommon = "common";
 
@@ -75,43 +72,31 @@ void TMainForm::OnTimer(UINT_PTR id) {
 
 void TMainForm::OnCommand(int id, HWND) {
   if (id == kLevelScrollId) return;
-  switch (static_cast<ToolButton>(id - kFirstToolButtonId)) {
-    case ToolButton::NewGame: game_->NewGameBtnClick(); break;
-    case ToolButton::Restart: game_->RestartBtnClick(); break;
-    case ToolButton::Load: files_->LoadGame(); break;
-    case ToolButton::Save: files_->SaveGame(); break;
-    case ToolButton::Sound: break;  // the switch is the button's own state, read at each play
-    case ToolButton::Exit: PostMessageW(handle(), WM_CLOSE, 0, 0); break;
-    case ToolButton::Down: game_->sDownBtnClick(); break;
-    case ToolButton::Up: game_->sUpBtnClick(); break;
-    case ToolButton::Tongue: TongueBtnClick(); break;
-    case ToolButton::Rules: RulesBtnClick(); break;
-    case ToolButton::Info: InfoBtnClick(); break;
-    case ToolButton::Zorbel: ZorbelBtnClick(); break;
-  }
+  const int command = id - kFirstToolButtonId;
+  if (command < 0 || command >= kCommandCount) return;
+  commands_->Run(static_cast<Command>(command));
   ReportSoundFailure();
 }
 
-// Every position the selector passes counts, also while its thumb is dragged; the rules decide
-// what a position means.
+// The scroll bar's requests in the mid-end's words; every position the thumb passes counts.
 void TMainForm::OnLevelScroll(int request) {
+  SelectorRequest selector;
+  switch (request) {
+    case SB_LINELEFT: selector = SelectorRequest::kLineLeft; break;
+    case SB_LINERIGHT: selector = SelectorRequest::kLineRight; break;
+    case SB_PAGELEFT: selector = SelectorRequest::kPageLeft; break;
+    case SB_PAGERIGHT: selector = SelectorRequest::kPageRight; break;
+    case SB_LEFT: selector = SelectorRequest::kFirst; break;
+    case SB_RIGHT: selector = SelectorRequest::kLast; break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: selector = SelectorRequest::kTrack; break;
+    default: return;
+  }
   SCROLLINFO info{};
   info.cbSize = sizeof info;
   info.fMask = SIF_ALL;
   GetScrollInfo(toolbar_.level_scroll(), SB_CTL, &info);
-  int position = info.nPos;
-  switch (request) {
-    case SB_LINELEFT: position -= 1; break;
-    case SB_LINERIGHT: position += 1; break;
-    case SB_PAGELEFT: position -= kPageStep; break;
-    case SB_PAGERIGHT: position += kPageStep; break;
-    case SB_LEFT: position = info.nMin; break;
-    case SB_RIGHT: position = info.nMax; break;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: position = info.nTrackPos; break;
-    default: return;
-  }
-  game_->MoveLevelSelector(position);
+  commands_->MoveLevelSelector(selector, info.nPos, info.nTrackPos);
   ReportSoundFailure();
 }
 
@@ -122,19 +107,19 @@ void TMainForm::boxMouseDown(int x, int y) {
 
 void TMainForm::TimerTimer() { view_->TimerTimer(); }
 
+void TMainForm::RequestClose() { PostMessageW(handle(), WM_CLOSE, 0, 0); }
+
 // A new language re-words the window through the language's listener.
-void TMainForm::TongueBtnClick() { dialogs_->ShowLanguage(); }
+void TMainForm::AskLanguage() { dialogs_->ShowLanguage(); }
 
-void TMainForm::RulesBtnClick() {
-  // German rules are help context 1, English ones context 2; the help hook serves the request.
-  HelpContext(state_.language.value() == kLanguageGerman ? 1 : 2);
-}
+// The help hook serves the request.
+void TMainForm::OpenRules(int help_context) { HelpContext(help_context); }
 
-void TMainForm::InfoBtnClick() { dialogs_->ShowInfo(); }
+void TMainForm::ShowInfo() { dialogs_->ShowInfo(); }
 
-void TMainForm::ZorbelBtnClick() {
+void TMainForm::OpenMakerPage() {
   if (!maker_link_enabled_) return;
-  const INT_PTR result = ShellOpen(handle(), kMakerHomePage);
+  const INT_PTR result = ShellOpen(handle(), Utf8ToWide(maker::kMakerHomePage));
   // When the shell cannot open the page the link is switched off for the rest of the run.
   if (result <= 32) maker_link_enabled_ = false;
 }
@@ -221,6 +206,7 @@ bool TMainForm::FormCreate() {
                                       static_cast<ViewHost&>(*this));
   game_ = std::make_unique<Game>(state, GameDisplay{*view_, *sounds_, toolbar_}, *questions_, random_);
   files_ = std::make_unique<GameFiles>(state, *view_, *questions_);
+  commands_ = std::make_unique<GameCommands>(*game_, *files_, static_cast<FrontEnd&>(*this));
 
   const int stored_level = ini_.ReadInteger(kCommon, "level", 1);
   state.levels.clear();
@@ -291,6 +277,7 @@ void TMainForm::FormClose() {
 
 void TMainForm::FormDestroy() {
   KillTimer(handle(), kAnimationTimer);
+  commands_.reset();
   game_.reset();
   files_.reset();
   state_.levels.clear();

@@ -16,6 +16,7 @@
 #include "core/game.h"
 #include "core/game_files.h"
 #include "core/game_state.h"
+#include "midend/commands.h"
 #include "shell/form_helper.h"
 #include "shell/forms/form.h"
 #include "shell/forms/gdi_handles.h"
@@ -34,7 +35,7 @@ namespace verlumo {
 
 class GameDialogs;
 
-class TMainForm final : public Form, private ViewHost {
+class TMainForm final : public Form, private ViewHost, private FrontEnd {
  public:
   static constexpr const wchar_t* kClassName = L"TMainForm";
   // The toolbar over the board area, as wide as the board area.
@@ -79,10 +80,6 @@ class TMainForm final : public Form, private ViewHost {
   void boxPaint();
   void boxMouseDown(int x, int y);
   void OnLevelScroll(int request);
-  void TongueBtnClick();
-  void RulesBtnClick();
-  void InfoBtnClick();
-  void ZorbelBtnClick();
   void TimerTimer();
   // Shows, once the event that caused it has finished, a sound the system refused.
   void ReportSoundFailure();
@@ -93,6 +90,13 @@ class TMainForm final : public Form, private ViewHost {
   void SetLevelCounterHint(const std::string& hint) override;
   void RepaintLevelButtons() override;
 
+  // FrontEnd: the toolbar's commands that the window carries out itself.
+  void RequestClose() override;
+  void AskLanguage() override;
+  void OpenRules(int help_context) override;
+  void ShowInfo() override;
+  void OpenMakerPage() override;
+
   static constexpr UINT_PTR kAnimationTimer = 1;
   static constexpr UINT kAnimationInterval = 75;  // milliseconds
 
@@ -101,6 +105,7 @@ class TMainForm final : public Form, private ViewHost {
   // Made by the creation step once the view and the sounds are there; gone before them.
   std::unique_ptr<Game> game_;
   std::unique_ptr<GameFiles> files_;
+  std::unique_ptr<GameCommands> commands_;
   SettingsStore ini_;
   FormHelper form_helper_{ini_};
   GameDialogs* dialogs_ = nullptr;
@@ -125,8 +130,8 @@ class TMainForm final : public Form, private ViewHost {
   // The help hook lives from the window's creation to its close.
   std::unique_ptr<hh::THookHelpSystem> help_hook_;
 
-  // The maker's home page, opened through the shell by ZorbelBtn; switched off for the rest of
-  // the run when the shell cannot open it.
+  // The maker's home page, opened through the shell by the toolbar's last button; switched off
+  // for the rest of the run when the shell cannot open it.
   bool maker_link_enabled_ = true;
 };
 

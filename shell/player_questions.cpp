@@ -3,7 +3,7 @@
 
 #include "core/texts.h"
 #include "shell/dialogs/game_dialogs.h"
-#include "shell/platform/utf16.h"
+#include "platform/win32/utf16.h"
 
 namespace verlumo {
 

@@ -4,11 +4,12 @@
 #include <oleacc.h>
 
 #include "core/texts.h"
+#include "midend/front_texts.h"
+#include "platform/win32/utf16.h"
 #include "shell/forms/painting.h"
 #include "shell/forms/window.h"
 #include "shell/resource_ids.h"
 #include "view/board_geometry.h"
-#include "shell/platform/utf16.h"
 
 namespace verlumo {
 namespace {
@@ -113,33 +114,11 @@ void Toolbar::SetLevelLabel(const std::string& text) {
 }
 
 void Toolbar::ApplyLanguage() {
-  const int language = language_.value();
-  struct Hint {
-    ToolButton button;
-    const char* german;
-    const char* english;
-  };
-  static constexpr Hint kHints[] = {
-      {ToolButton::Load, "Ich hol mir einen alten Spielstand.", "I want to continue an old game."},
-      {ToolButton::Save, "Einmal zu oft gesichert ist besser als einmal zuwenig", "Save often, save always."},
-      {ToolButton::NewGame, "Ich fang ein neues Spiel an.", "I want to play a new game."},
-      {ToolButton::Restart, "Ich probier's nochmal.", "I try it again."},
-      {ToolButton::Sound, "Die Geräusche mag ich nicht immer.", "I dont like the sound always."},
-      {ToolButton::Rules, "Worum geht's da eigentlich?", "What's to do here?"},
-      {ToolButton::Exit, "Ich hab genug!", "I have enough!"},
-      {ToolButton::Info, "Wer hat diese Spiele nur verbrochen?", "Who did these ZORBEL GAME?"},
-      {ToolButton::Zorbel, "Hurra, es gibt noch mehr Zorbel Games.", "Hurrah, there are more ZORBEL GAMES."},
-      {ToolButton::Up, "nächsthöhere ungelöste Stufe", "Next unsolved level"},
-      {ToolButton::Down, "nächstniedere ungelöste Stufe", "Previous unsolved level"},
-  };
-  for (const Hint& hint : kHints) {
-    SetHint(button(hint.button).handle(), Bilingual(language, hint.german, hint.english));
-  }
-  SetHint(level_scroll(), Bilingual(language, "Stufe wählen", "Select level"));
-  SetLevelLabel(Bilingual(language, "Stufe:", "Level:"));
-  // The one hint in the other language: it names the language the button leads away from.
-  SetHint(button(ToolButton::Tongue).handle(),
-                   Bilingual(language, "I don't speak german.", "Ich spreche nicht englisch."));
+  const ToolbarTexts texts = ToolbarTextsFor(language_.value());
+  for (const ToolbarHint& hint : texts.hints) SetHint(button(hint.button).handle(), hint.text);
+  SetHint(level_scroll(), texts.level_selector_hint);
+  SetLevelLabel(texts.level_label);
+  SetHint(button(ToolButton::Tongue).handle(), texts.tongue_hint);
   update_caption_();
 }
 

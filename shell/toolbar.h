@@ -12,6 +12,7 @@
 
 #include "core/game_display.h"
 #include "core/language.h"
+#include "midend/commands.h"
 #include "shell/forms/accessible_control.h"
 #include "shell/forms/gdi_handles.h"
 #include "shell/forms/speed_button.h"
@@ -21,11 +22,9 @@
 
 namespace verlumo {
 
-enum class ToolButton {
-  NewGame, Restart, Load, Save, Sound, Exit, Down, Up, Tongue, Rules, Info, Zorbel,
-};
-constexpr int kToolButtonCount = 12;
-// Control ids of the buttons are kFirstToolButtonId + their order above.
+using ToolButton = Command;
+constexpr int kToolButtonCount = kCommandCount;
+// Control ids of the buttons are kFirstToolButtonId + their order in Command, left to right.
 constexpr int kFirstToolButtonId = 100;
 constexpr int kLevelScrollId = 200;
 

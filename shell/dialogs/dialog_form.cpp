@@ -4,7 +4,7 @@
 #include "core/texts.h"
 #include "shell/forms/glyph_button.h"
 #include "shell/forms/painting.h"
-#include "shell/platform/utf16.h"
+#include "platform/win32/utf16.h"
 
 namespace verlumo {
 
@@ -22,10 +22,6 @@ bool DialogForm::CreateDialogForm(const DialogContext& context, const wchar_t* c
 void DialogForm::FormActivate() {
   PlaceOverMainWindow(handle(), context_.main_window);
   ApplyTexts();
-}
-
-std::wstring DialogForm::Text(const char* german, const char* english) const {
-  return Utf8ToWide(Bilingual(language(), german, english));
 }
 
 void DialogForm::DrawMainIcon(HDC dc, int left, int top) const {

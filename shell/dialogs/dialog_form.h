@@ -42,9 +42,6 @@ class DialogForm : public Form {
   void FormActivate() final;
   virtual void ApplyTexts() {}
 
-  // German when the language is 1, English otherwise, as UTF-16 for the window system.
-  std::wstring Text(const char* german, const char* english) const;
-
   // The control that has the focus each time the dialog is shown.
   void set_first_focus(HWND control) { first_focus_ = control; }
 

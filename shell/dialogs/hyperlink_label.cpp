@@ -4,7 +4,7 @@
 #include <shellapi.h>
 
 #include "shell/forms/gdi_handles.h"
-#include "view/win32/lazy_library.h"
+#include "platform/win32/lazy_library.h"
 
 namespace verlumo {
 namespace {

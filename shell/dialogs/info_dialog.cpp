@@ -1,6 +1,8 @@
 // The info dialog: layout, the maker's details, wording and the language button.
 #include "shell/dialogs/info_dialog.h"
 
+#include "midend/front_texts.h"
+#include "platform/win32/utf16.h"
 #include "shell/dialogs/tongue_dialog.h"
 #include "shell/forms/painting.h"
 #include "shell/resource_ids.h"
@@ -13,18 +15,7 @@ constexpr wchar_t kClassName[] = L"TInfoDialog";
 constexpr int kClientWidth = 309;
 constexpr int kClientHeight = 322;
 
-// The maker and the association; the same in both languages.
-constexpr wchar_t kProductName[] = L"Verlumo";
 constexpr wchar_t kVersion[] = L"Version  V" VERLUMO_VERSION;
-constexpr wchar_t kProgrammingTool[] = L"C++";
-constexpr wchar_t kAuthor[] = L"Ralf Verhoeven";
-constexpr wchar_t kStreet[] = L"Lindenweg 12";
-constexpr wchar_t kTown[] = L"35037 Marburg";
-constexpr wchar_t kEmail[] = L"verlumo@zorbelgames.example";
-constexpr wchar_t kHomePage[] = L"https://zorbelgames.example";
-constexpr wchar_t kAssociation[] = L"Programmierer-Meisterkreis";
-constexpr wchar_t kAssociationPage[] = L"https://www.pmk.example";
-constexpr wchar_t kAssociationShort[] = L"pmk";
 
 // The upper frame: product and maker.
 constexpr WindowBox kUpperBevel{4, 4, 301, 197};
@@ -99,20 +90,24 @@ bool InfoDialog::OnCreate() {
   }
   set_first_focus(ok_button_.handle());
 
-  if (!email_link_.Create(handle(), kEmailLink, {kEmail, L"", kYellow, false}, link_font) ||
-      !home_page_link_.Create(handle(), kHomePageLink, {kHomePage, L"", kYellow, false}, link_font) ||
-      !member_link_.Create(handle(), kMemberLink, {kAssociation, kAssociationPage, kBlue, true}, link_font)) {
+  if (!email_link_.Create(handle(), kEmailLink, {Utf8ToWide(maker::kEmail), L"", kYellow, false}, link_font) ||
+      !home_page_link_.Create(handle(), kHomePageLink, {Utf8ToWide(maker::kHomePage), L"", kYellow, false},
+                              link_font) ||
+      !member_link_.Create(handle(), kMemberLink,
+                           {Utf8ToWide(maker::kAssociation), Utf8ToWide(maker::kAssociationPage), kBlue, true},
+                           link_font)) {
     return Refuse(L"a link");
   }
   return true;
 }
 
 void InfoDialog::ApplyTexts() {
-  SetWindowTextW(handle(), Text("Info über ...", "Info about ...").c_str());
-  coded_text_ = Text("programmiert in ", "coded in ") + kProgrammingTool;
-  member_of_text_ = Text("Mitglied der", "Member of the");
-  program_text_ = Text("Programm 053", "Program 053");
-  tongue_button_.SetCaption(Text("Sprache", "Tongue"));
+  const InfoTexts texts = InfoTextsFor(language());
+  SetWindowTextW(handle(), Utf8ToWide(texts.caption).c_str());
+  coded_text_ = Utf8ToWide(texts.coded_in);
+  member_of_text_ = Utf8ToWide(texts.member_of);
+  program_text_ = Utf8ToWide(texts.program);
+  tongue_button_.SetCaption(Utf8ToWide(texts.tongue_button));
   InvalidateRect(handle(), nullptr, TRUE);
 }
 
@@ -127,21 +122,21 @@ void InfoDialog::OnPaint(HDC dc) {
 
   DrawLoweredBevel(dc, ToRect(kUpperBevel));
   DrawPicture(dc, static_cast<HBITMAP>(logo_.get()), kLogoAt.x, kLogoAt.y);
-  label(ToRect(kProductNameLabel), kProductName, kOneLine, static_cast<HFONT>(name_font_.get()));
+  label(ToRect(kProductNameLabel), Utf8ToWide(maker::kProductName), kOneLine, static_cast<HFONT>(name_font_.get()));
   label(ToRect(kVersionLabel), kVersion, kOneLine, font);
   label(ToRect(kCodedLabel), coded_text_, kOneLine, font);
   DrawMainIcon(dc, kIconAt.x, kIconAt.y);
   label(At(kCopyrightAt), L"\u00A9", kAutoSized, font);
-  label(At(kAuthorAt), kAuthor, kAutoSized, font);
-  label(At(kStreetAt), kStreet, kAutoSized, font);
-  label(At(kTownAt), kTown, kAutoSized, font);
+  label(At(kAuthorAt), Utf8ToWide(maker::kAuthor), kAutoSized, font);
+  label(At(kStreetAt), Utf8ToWide(maker::kStreet), kAutoSized, font);
+  label(At(kTownAt), Utf8ToWide(maker::kTown), kAutoSized, font);
   label(ToRect(kEmailCaption), L"E-Mail:", kRightAligned, font);
   label(ToRect(kHomePageCaption), L"Homepage:", kRightAligned, font);
 
   DrawLoweredBevel(dc, ToRect(kLowerBevel));
   DrawPicture(dc, static_cast<HBITMAP>(association_logo_.get()), kAssociationLogoAt.x, kAssociationLogoAt.y);
   label(ToRect(kMemberOfLabel), member_of_text_, kWrapped, font);
-  label(ToRect(kAssociationShortLabel), kAssociationShort, kWrapped, font);
+  label(ToRect(kAssociationShortLabel), Utf8ToWide(maker::kAssociationShort), kWrapped, font);
   label(ToRect(kProgramLabel), program_text_, kWrapped, font);
 }
 

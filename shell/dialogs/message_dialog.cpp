@@ -3,6 +3,7 @@
 
 #include <iterator>
 
+#include "platform/win32/utf16.h"
 #include "shell/forms/painting.h"
 #include "shell/resource_ids.h"
 
@@ -16,16 +17,11 @@ struct MessageLayout {
     int images;  // 2 when a greyed picture stands beside the normal one
     int result;  // modal result of a click
   };
-  struct Text {
-    const char* german;
-    const char* english;
-  };
   const wchar_t* class_name;
   bool bold_dialog;  // the whole dialog bold, buttons included, or the message only
   WindowBox message_box;
   Button ok;
   Button cancel;
-  Text message;
 };
 
 namespace {
@@ -41,27 +37,19 @@ constexpr int kOkId = 1;
 constexpr int kCancelId = 2;
 
 constexpr MessageLayout::Button kNoButton{0, 0, 0, 0};
-// The questions answer with the same two words.
-constexpr MessageLayout::Text kYes{"Ja", "Yes"};
-constexpr MessageLayout::Text kNo{"Nein", "No"};
 
 // In the order of MessageKind.
 constexpr MessageLayout kLayouts[] = {
     {L"TSolvedDlg", true, {60, 28, 181, 17},
-     {92, IDB_SMILE, 1, kModalOk}, kNoButton,
-     {"Hurra, geschafft!", "Hurrah, you did it!"}},
+     {92, IDB_SMILE, 1, kModalOk}, kNoButton},
     {L"TAllSolvedDlg", true, {68, 14, 165, 41},
-     {92, IDB_SMILE, 1, kModalOk}, kNoButton,
-     {"Gratulation, Du hast alle Stufen gelöst.", "Congratulation, you solved all levels."}},
+     {92, IDB_SMILE, 1, kModalOk}, kNoButton},
     {L"TRestartDlg", false, {56, 20, 189, 26},
-     {40, IDB_AGAIN, 2, kModalYes}, {128, IDB_CROSS, 2, kModalNo},
-     {"Willst Du die Stufe wirklich aufgeben?", "Do you really want to give up the level?"}},
+     {40, IDB_AGAIN, 2, kModalYes}, {128, IDB_CROSS, 2, kModalNo}},
     {L"TGiveUpDlg", false, {56, 20, 189, 26},
-     {40, IDB_NEWGAME, 1, kModalYes}, {136, IDB_CROSS, 2, kModalCancel},
-     {"Willst Du das Spiel wirklich von vorne beginnen?", "Do you really want to start at the beginning?"}},
+     {40, IDB_NEWGAME, 1, kModalYes}, {136, IDB_CROSS, 2, kModalCancel}},
     {L"TEndGameDlg", false, {72, 20, 153, 29},
-     {40, IDB_EXIT, 1, kModalYes}, {136, IDB_CROSS, 2, kModalCancel},
-     {"Willst Du wirklich schon aufhören?", "Do you really want to go?"}},
+     {40, IDB_EXIT, 1, kModalYes}, {136, IDB_CROSS, 2, kModalCancel}},
 };
 static_assert(std::size(kLayouts) == static_cast<size_t>(MessageKind::kEndGame) + 1);
 
@@ -69,7 +57,7 @@ RECT ButtonBounds(int left) { return ToRect({left, kButtonTop, kButtonWidth, kBu
 
 }  // namespace
 
-MessageDialog::MessageDialog(MessageKind kind) : layout_(kLayouts[static_cast<int>(kind)]) {}
+MessageDialog::MessageDialog(MessageKind kind) : kind_(kind), layout_(kLayouts[static_cast<int>(kind)]) {}
 
 bool MessageDialog::Create(const DialogContext& context) {
   return CreateDialogForm(context, layout_.class_name, kClientWidth, kClientHeight, layout_.bold_dialog);
@@ -102,10 +90,11 @@ bool MessageDialog::OnCreate() {
 }
 
 void MessageDialog::ApplyTexts() {
-  message_ = Text(layout_.message.german, layout_.message.english);
+  const MessageTexts texts = MessageTextsFor(kind_, language());
+  message_ = Utf8ToWide(texts.message);
   if (layout_.cancel.left != 0) {
-    ok_button_.SetCaption(Text(kYes.german, kYes.english));
-    cancel_button_.SetCaption(Text(kNo.german, kNo.english));
+    ok_button_.SetCaption(Utf8ToWide(texts.yes));
+    cancel_button_.SetCaption(Utf8ToWide(texts.no));
   }
   InvalidateRect(handle(), nullptr, TRUE);
 }

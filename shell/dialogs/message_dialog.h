@@ -8,19 +8,17 @@
 
 #include <string>
 
+#include "midend/front_texts.h"
 #include "shell/dialogs/dialog_form.h"
 #include "shell/forms/gdi_handles.h"
 #include "shell/forms/glyph_button.h"
 
 namespace verlumo {
 
-enum class MessageKind {
-  kSolved,     // TSolvedDlg: a swap has solved the board; OK gives 1
-  kAllSolved,  // TAllSolvedDlg: every level is solved; OK gives 1
-  kRestart,    // TRestartDlg: give up the level? Yes 6, No (Escape) 7
-  kGiveUp,     // TGiveUpDlg: start the game afresh? Yes 6, No (Escape) 2
-  kEndGame,    // TEndGameDlg: quit? Yes 6, No (Escape) 2
-};
+// TSolvedDlg: a swap has solved the board; OK gives 1. TAllSolvedDlg: every level is solved; OK
+// gives 1. TRestartDlg: give up the level? Yes 6, No (Escape) 7. TGiveUpDlg: start the game
+// afresh? Yes 6, No (Escape) 2. TEndGameDlg: quit? Yes 6, No (Escape) 2.
+using MessageKind = Message;
 
 struct MessageLayout;
 
@@ -44,6 +42,7 @@ class MessageDialog : public DialogForm {
   void OnCommand(int id, HWND control) override;
 
  private:
+  MessageKind kind_;
   const MessageLayout& layout_;
   OwnedFont message_font_;
   OwnedBitmap ok_glyph_;

@@ -2,6 +2,8 @@
 #include "shell/dialogs/tongue_dialog.h"
 
 #include "core/texts.h"
+#include "midend/front_texts.h"
+#include "platform/win32/utf16.h"
 #include "shell/forms/painting.h"
 #include "shell/resource_ids.h"
 #include "verlumo_version.h"
@@ -34,12 +36,12 @@ bool TongueDialog::OnCreate() {
                               static_cast<HBITMAP>(english_flags_.get()), 1, dialog_font())) {
     return Refuse(L"the English button");
   }
-  english_button_.SetCaption(L"I speak english.");
+  english_button_.SetCaption(Utf8ToWide(kSpeakEnglish));
   if (!german_button_.Create(handle(), kGermanId, ToRect(kGermanButton),
                              static_cast<HBITMAP>(german_flags_.get()), 1, dialog_font())) {
     return Refuse(L"the German button");
   }
-  german_button_.SetCaption(L"Ich spreche deutsch.");
+  german_button_.SetCaption(Utf8ToWide(kSpeakGerman));
   set_first_focus(english_button_.handle());
   return true;
 }

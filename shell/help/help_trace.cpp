@@ -10,7 +10,7 @@
 #include "shell/help/help_texts.h"
 #include "shell/help/system_facts.h"
 #include "shell/platform/registry_text.h"
-#include "shell/platform/utf16.h"
+#include "platform/win32/utf16.h"
 #include "shell/platform/wide_files.h"
 
 namespace verlumo::hh {

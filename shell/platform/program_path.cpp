@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "core/paths.h"
-#include "shell/platform/utf16.h"
+#include "platform/win32/utf16.h"
 
 namespace verlumo {
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "core/file_io.h"
-#include "shell/platform/utf16.h"
+#include "platform/win32/utf16.h"
 
 namespace verlumo {
 

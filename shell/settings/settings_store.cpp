@@ -9,7 +9,7 @@
 #include "core/texts.h"
 #include "shell/platform/registry_key.h"
 #include "shell/platform/registry_text.h"
-#include "shell/platform/utf16.h"
+#include "platform/win32/utf16.h"
 
 namespace verlumo {
 

@@ -5,8 +5,8 @@
 #include <windows.h>
 #include <mmsystem.h>
 
-#include "shell/platform/utf16.h"
-#include "view/win32/lazy_library.h"
+#include "platform/win32/utf16.h"
+#include "platform/win32/lazy_library.h"
 
 namespace verlumo {
 namespace {

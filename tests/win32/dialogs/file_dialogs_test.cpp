@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "shell/dialogs/hyperlink_label.h"
-#include "view/win32/lazy_library.h"
+#include "platform/win32/lazy_library.h"
 
 namespace verlumo {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "shell/help/system_facts.h"
 #include "shell/platform/wide_files.h"
-#include "shell/platform/utf16.h"
+#include "platform/win32/utf16.h"
 #include "tests/win32/help/help_test_support.h"
 
 namespace verlumo::hh {

@@ -1,6 +1,6 @@
 // Libraries loaded on first use: a library the system cannot give must leave the game running
 // with a clear reason, and the sound output must then simply stay silent.
-#include "view/win32/lazy_library.h"
+#include "platform/win32/lazy_library.h"
 
 #include <gtest/gtest.h>
 

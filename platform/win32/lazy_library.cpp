@@ -1,7 +1,7 @@
 // Loading system libraries on first use.
-#include "view/win32/lazy_library.h"
+#include "platform/win32/lazy_library.h"
 
-#include "shell/platform/utf16.h"
+#include "platform/win32/utf16.h"
 
 namespace verlumo {
 

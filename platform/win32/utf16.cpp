@@ -1,5 +1,5 @@
 // Converting between UTF-8 and UTF-16 with the system's converter.
-#include "shell/platform/utf16.h"
+#include "platform/win32/utf16.h"
 
 #include <windows.h>
 

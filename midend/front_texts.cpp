@@ -1,0 +1,67 @@
+// The front ends' texts, each a German and an English constant.
+#include "midend/front_texts.h"
+
+#include "core/texts.h"
+
+namespace verlumo {
+
+ToolbarTexts ToolbarTextsFor(int language) {
+  struct Hint {
+    Command button;
+    const char* german;
+    const char* english;
+  };
+  static constexpr Hint kHints[] = {
+      {Command::Load, "Ich hol mir einen alten Spielstand.", "I want to continue an old game."},
+      {Command::Save, "Einmal zu oft gesichert ist besser als einmal zuwenig", "Save often, save always."},
+      {Command::NewGame, "Ich fang ein neues Spiel an.", "I want to play a new game."},
+      {Command::Restart, "Ich probier's nochmal.", "I try it again."},
+      {Command::Sound, "Die Geräusche mag ich nicht immer.", "I dont like the sound always."},
+      {Command::Rules, "Worum geht's da eigentlich?", "What's to do here?"},
+      {Command::Exit, "Ich hab genug!", "I have enough!"},
+      {Command::Info, "Wer hat diese Spiele nur verbrochen?", "Who did these ZORBEL GAME?"},
+      {Command::Zorbel, "Hurra, es gibt noch mehr Zorbel Games.", "Hurrah, there are more ZORBEL GAMES."},
+      {Command::Up, "nächsthöhere ungelöste Stufe", "Next unsolved level"},
+      {Command::Down, "nächstniedere ungelöste Stufe", "Previous unsolved level"},
+  };
+  ToolbarTexts texts;
+  for (const Hint& hint : kHints) texts.hints.push_back({hint.button, Bilingual(language, hint.german, hint.english)});
+  texts.level_selector_hint = Bilingual(language, "Stufe wählen", "Select level");
+  texts.level_label = Bilingual(language, "Stufe:", "Level:");
+  // It names the language the button leads away from.
+  texts.tongue_hint = Bilingual(language, "I don't speak german.", "Ich spreche nicht englisch.");
+  return texts;
+}
+
+bool IsQuestion(Message message) { return message != Message::kSolved && message != Message::kAllSolved; }
+
+MessageTexts MessageTextsFor(Message message, int language) {
+  struct Text {
+    const char* german;
+    const char* english;
+  };
+  // In the order of Message.
+  static constexpr Text kMessages[] = {
+      {"Hurra, geschafft!", "Hurrah, you did it!"},
+      {"Gratulation, Du hast alle Stufen gelöst.", "Congratulation, you solved all levels."},
+      {"Willst Du die Stufe wirklich aufgeben?", "Do you really want to give up the level?"},
+      {"Willst Du das Spiel wirklich von vorne beginnen?", "Do you really want to start at the beginning?"},
+      {"Willst Du wirklich schon aufhören?", "Do you really want to go?"},
+  };
+  const Text& text = kMessages[static_cast<int>(message)];
+  MessageTexts texts{Bilingual(language, text.german, text.english), "OK", ""};
+  if (IsQuestion(message)) {
+    texts.yes = Bilingual(language, "Ja", "Yes");
+    texts.no = Bilingual(language, "Nein", "No");
+  }
+  return texts;
+}
+
+InfoTexts InfoTextsFor(int language) {
+  return {Bilingual(language, "Info über ...", "Info about ..."),
+          std::string(Bilingual(language, "programmiert in ", "coded in ")) + maker::kProgrammingTool,
+          Bilingual(language, "Mitglied der", "Member of the"), Bilingual(language, "Programm 053", "Program 053"),
+          Bilingual(language, "Sprache", "Tongue")};
+}
+
+}  // namespace verlumo

@@ -1,0 +1,73 @@
+// Every text a front end shows around the board, in German and in English: the toolbar's hints
+// and level label, the message dialogs, the language dialog, the info dialog and the maker's
+// details. Each text is chosen when it is asked for, German when the language is 1, English
+// for any other value. All texts are UTF-8.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "midend/commands.h"
+
+namespace verlumo {
+
+struct ToolbarHint {
+  Command button;
+  std::string text;
+};
+
+struct ToolbarTexts {
+  // In the order the window sets them: the buttons' hints, the selector's, the label, and last
+  // the language button's, the one hint in the other language.
+  std::vector<ToolbarHint> hints;
+  std::string level_selector_hint;
+  std::string level_label;
+  std::string tongue_hint;
+};
+
+ToolbarTexts ToolbarTextsFor(int language);
+
+// The game's five message dialogs.
+enum class Message { kSolved, kAllSolved, kRestart, kGiveUp, kEndGame };
+
+struct MessageTexts {
+  std::string message;
+  // The questions' two buttons; the announcements' one button says "OK" in both languages.
+  std::string yes;
+  std::string no;
+};
+
+bool IsQuestion(Message message);
+MessageTexts MessageTextsFor(Message message, int language);
+
+// The language dialog's two buttons, each in the language it chooses.
+constexpr const char* kSpeakEnglish = "I speak english.";
+constexpr const char* kSpeakGerman = "Ich spreche deutsch.";
+
+struct InfoTexts {
+  std::string caption;
+  std::string coded_in;
+  std::string member_of;
+  std::string program;
+  std::string tongue_button;
+};
+
+InfoTexts InfoTextsFor(int language);
+
+// The maker and the association, the same in both languages.
+namespace maker {
+constexpr const char* kProductName = "Verlumo";
+constexpr const char* kProgrammingTool = "C++";
+constexpr const char* kAuthor = "Ralf Verhoeven";
+constexpr const char* kStreet = "Lindenweg 12";
+constexpr const char* kTown = "35037 Marburg";
+constexpr const char* kEmail = "verlumo@zorbelgames.example";
+constexpr const char* kHomePage = "https://zorbelgames.example";
+constexpr const char* kAssociation = "Programmierer-Meisterkreis";
+constexpr const char* kAssociationPage = "https://www.pmk.example";
+constexpr const char* kAssociationShort = "pmk";
+// The toolbar's last button opens this page.
+constexpr const char* kMakerHomePage = "https://www.zorbelgames.example/";
+}  // namespace maker
+
+}  // namespace verlumo

@@ -1,0 +1,194 @@
+// The module's entry points for the page's script (web/verlumo.js): start a game, a press on
+// the board, a toolbar command, a level selector request, a timer tick, a full repaint, and the
+// pixels and the progress the page shows and keeps. The calls that may ask the player a
+// question are suspended while the page's dialog is open; the page starts them as async calls.
+#include <emscripten/emscripten.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "view/board_geometry.h"
+#include "web/game_session.h"
+#include "web/page_bridge.h"
+
+extern "C" {
+void vl_page_game_saved(const char* path);
+}
+
+namespace verlumo {
+namespace {
+
+struct Page {
+  PageBridge bridge;
+  bool sound_on = true;
+  std::unique_ptr<GameSession> session;
+  // What the page was last given: the board area and the level counter as RGBA bytes. The
+  // copies onto each surface since then are logged, so that only the rectangle they covered
+  // is converted again: a tick changes one cell of the board area.
+  std::vector<std::uint8_t> box_rgba = std::vector<std::uint8_t>(kBoardAreaWidth * kBoardAreaHeight * 4);
+  std::vector<std::uint8_t> counter_rgba = std::vector<std::uint8_t>(kLevelCounterWidth * kLevelCounterHeight * 4);
+  std::vector<CopyRecord> box_copies;
+  std::vector<CopyRecord> counter_copies;
+  // The rectangle of the board area last converted: left, top, width, height.
+  std::array<int, 4> box_changed{};
+  std::string progress;
+};
+
+Page& ThePage() {
+  static Page page;
+  return page;
+}
+
+// A file the page put into the game folder, read whole: asked for its size first, since a read
+// of a generous maximum would clear and grow that much memory for every record.
+std::vector<std::uint8_t> ReadWhole(const std::string& path) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) return {};
+  std::vector<std::uint8_t> bytes;
+  if (std::fseek(file, 0, SEEK_END) == 0) {
+    const long size = std::ftell(file);
+    if (size > 0 && std::fseek(file, 0, SEEK_SET) == 0) {
+      bytes.resize(static_cast<std::size_t>(size));
+      bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file));
+    }
+  }
+  std::fclose(file);
+  return bytes;
+}
+
+// Converts the part of the surface the logged copies covered, and forgets them; the rectangle
+// converted, clipped to the surface, or an empty one.
+std::array<int, 4> ToRgba(const MemorySurface& surface, std::vector<CopyRecord>& copies, std::vector<std::uint8_t>& rgba) {
+  if (copies.empty()) return {};
+  int left = surface.width(), top = surface.height(), right = 0, bottom = 0;
+  for (const CopyRecord& copy : copies) {
+    left = std::min(left, std::max(copy.x, 0));
+    top = std::min(top, std::max(copy.y, 0));
+    right = std::max(right, std::min(copy.x + copy.width, surface.width()));
+    bottom = std::max(bottom, std::min(copy.y + copy.height, surface.height()));
+  }
+  copies.clear();
+  if (right <= left || bottom <= top) return {};
+  for (int y = top; y < bottom; ++y) {
+    for (int x = left; x < right; ++x) {
+      const std::uint32_t pixel = surface.pixel(x, y);
+      std::uint8_t* out = &rgba[(static_cast<std::size_t>(y) * surface.width() + x) * 4];
+      out[0] = static_cast<std::uint8_t>(pixel >> 16);
+      out[1] = static_cast<std::uint8_t>(pixel >> 8);
+      out[2] = static_cast<std::uint8_t>(pixel);
+      out[3] = 255;
+    }
+  }
+  return {left, top, right - left, bottom - top};
+}
+
+// A game file written by the command that just ended goes to the page as a download.
+void OfferSavedGame() {
+  if (const std::optional<std::string> saved = ThePage().bridge.TakeSavedGame()) vl_page_game_saved(saved->c_str());
+}
+
+}  // namespace
+}  // namespace verlumo
+
+using verlumo::ThePage;
+
+extern "C" {
+
+// The page has put the level file and the asset records into the game folder, and the stored
+// progress as the current game file. Returns an empty text, or why the game cannot start.
+EMSCRIPTEN_KEEPALIVE const char* vl_start(std::uint32_t seed, int language, int stored_level, int sound_on,
+                                           const char* game_file) {
+  using namespace verlumo;
+  static std::string error;
+  const std::string folder = kGameFolder;
+  DecodedAssets assets = DecodeAssetRecords(
+      {ReadWhole(folder + "bitmap0.rec"), ReadWhole(folder + "bitmap1.rec"), ReadWhole(folder + "bitmap2.rec")},
+      {ReadWhole(folder + "sound0.rec"), ReadWhole(folder + "sound1.rec")});
+  error = assets.error;
+  if (!error.empty()) return error.c_str();
+  Page& page = ThePage();
+  page.sound_on = sound_on != 0;
+  PageBridge& bridge = page.bridge;
+  page.session = std::make_unique<GameSession>(
+      std::move(assets), PageRoles{bridge, bridge, bridge, bridge, bridge, [&page] { return page.sound_on; }});
+  bridge.Attach(*page.session);
+  page.session->box.AttachLog(&page.box_copies);
+  page.session->levelbox.AttachLog(&page.counter_copies);
+  page.session->Start(folder, seed, language, stored_level, game_file);
+  return error.c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE void vl_press(int x, int y) {
+  if (const std::optional<verlumo::Cell> cell = verlumo::CellAt(x, y)) {
+    ThePage().session->game().PressCell(cell->column, cell->row);
+  }
+}
+
+EMSCRIPTEN_KEEPALIVE void vl_command(int command) {
+  if (command < 0 || command >= verlumo::kCommandCount) return;
+  ThePage().session->commands().Run(static_cast<verlumo::Command>(command));
+  verlumo::OfferSavedGame();
+}
+
+EMSCRIPTEN_KEEPALIVE void vl_move_level_selector(int request, int shown, int tracked) {
+  ThePage().session->commands().MoveLevelSelector(static_cast<verlumo::SelectorRequest>(request), shown, tracked);
+}
+
+// The first start's language question, after the splash.
+EMSCRIPTEN_KEEPALIVE void vl_ask_language() { ThePage().bridge.AskLanguage(); }
+
+// The language chosen in the info dialog, while that dialog is open.
+EMSCRIPTEN_KEEPALIVE void vl_set_language(int language) { ThePage().session->state.language.Set(language); }
+
+EMSCRIPTEN_KEEPALIVE int vl_language() { return ThePage().session->state.language.value(); }
+
+EMSCRIPTEN_KEEPALIVE const char* vl_texts() {
+  static std::string texts;
+  texts = ThePage().bridge.TextsJson();
+  return texts.c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE void vl_set_sound(int on) { ThePage().sound_on = on != 0; }
+
+EMSCRIPTEN_KEEPALIVE void vl_tick() { ThePage().session->view().TimerTimer(); }
+
+EMSCRIPTEN_KEEPALIVE void vl_paint() { ThePage().session->view().PaintBoardArea(); }
+
+// Bit 0: the board area changed since the last call, in the rectangle at vl_box_changed; bit 1:
+// the level counter did. Their RGBA bytes are at vl_box_rgba and vl_counter_rgba.
+EMSCRIPTEN_KEEPALIVE int vl_present() {
+  verlumo::Page& page = ThePage();
+  page.box_changed = verlumo::ToRgba(page.session->box, page.box_copies, page.box_rgba);
+  const bool counter_changed =
+      verlumo::ToRgba(page.session->levelbox, page.counter_copies, page.counter_rgba)[2] > 0;
+  return (page.box_changed[2] > 0 ? 1 : 0) | (counter_changed ? 2 : 0);
+}
+
+EMSCRIPTEN_KEEPALIVE const int* vl_box_changed() { return ThePage().box_changed.data(); }
+
+EMSCRIPTEN_KEEPALIVE const std::uint8_t* vl_box_rgba() { return ThePage().box_rgba.data(); }
+EMSCRIPTEN_KEEPALIVE const std::uint8_t* vl_counter_rgba() { return ThePage().counter_rgba.data(); }
+
+// What the page keeps in the browser's storage: language, level, game file and the 500 flags
+// as hexadecimal bytes, one line each.
+EMSCRIPTEN_KEEPALIVE const char* vl_progress() {
+  static constexpr char kHex[] = "0123456789abcdef";
+  verlumo::Page& page = ThePage();
+  const verlumo::GameState& state = page.session->state;
+  std::string progress = std::to_string(state.language.value()) + "\n" + std::to_string(state.current_level) +
+                         "\n" + state.current_game_file + "\n";
+  for (const std::uint8_t flag : state.solved_flags) {
+    progress += kHex[flag >> 4];
+    progress += kHex[flag & 15];
+  }
+  page.progress = std::move(progress);
+  return page.progress.c_str();
+}
+
+}  // extern "C"
