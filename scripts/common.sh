@@ -10,7 +10,7 @@ export WINEDLLOVERRIDES="mscoree=;mshtml="
 # Debian packages the build, the tests and the game under Wine need.
 needed_packages="cmake g++ make pkg-config libgtest-dev googletest libbenchmark-dev
   libcairo2-dev fonts-dejavu-core imagemagick g++-mingw-w64-x86-64 wine wine64
-  xvfb xauth fp-utils nsis zip unzip clang libclang-rt-14-dev llvm"
+  xvfb xauth fp-utils nsis zip unzip clang libclang-rt-14-dev llvm ninja-build python3"
 
 say() { printf '%s\n' "$*" >&2; }
 
