@@ -88,6 +88,28 @@ TEST(Lzrw1khChunk, ItemsDecodeAsLiteralCopyAndRun) {
   EXPECT_EQ(Decompress({0x40, 0x80, 0x00, 0x00, 0x0F, 0xFF, 0x41}), Bytes(4111, 0x41));
 }
 
+TEST(Lzrw1khChunk, CopiesReachAsFarBackAndAsLongAsTheirItemSays) {
+  // 4095 different-looking literals, then one copy: every offset byte and every count must be
+  // read whole, or the copy repeats other bytes or a different number of them.
+  std::vector<Item> literals;
+  Bytes text;
+  for (int i = 0; i < 4095; ++i) {
+    text.push_back(static_cast<std::uint8_t>(i * 7 + i / 256));
+    literals.push_back(Literal(text.back()));
+  }
+  for (auto [offset, count] : {std::pair{1, 3}, {15, 18}, {16, 5}, {17, 4}, {300, 11},
+                               {0x123, 16}, {4095, 18}, {4095, 3}}) {
+    std::vector<Item> items = literals;
+    items.push_back(Copy(offset, count));
+    Bytes expected = text;
+    for (int i = 0; i < count; ++i) {
+      const std::uint8_t repeated = expected[expected.size() - offset];
+      expected.push_back(repeated);
+    }
+    EXPECT_EQ(Decompress(CompressedChunk(items)), expected) << offset << " back, " << count;
+  }
+}
+
 TEST(Lzrw1khChunk, ANewControlWordIsReadAfterSixteenItems) {
   Bytes chunk{0x40, 0x00, 0x00};
   for (int i = 0; i < 16; ++i) chunk.push_back(static_cast<std::uint8_t>('a' + i));
