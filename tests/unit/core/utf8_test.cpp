@@ -21,6 +21,7 @@ TEST(Utf8, WellFormedTextBecomesItsUtf16CodeUnits) {
 TEST(Utf8, MalformedTextNamesNothing) {
   for (const char* text : {
            "\x80", "abc\xBF",           // continuation bytes without a lead
+           "\x88\x90\x80\x80", "\xF8\x90\x80\x80",  // no lead, though three continuations follow
            "\xC3", "x\xE2\x82", "\xF0\x9F\x98",  // cut off
            "\xC3x", "\xE2\x28\xA1",     // a lead followed by something else
            "\xC0\x80", "\xC1\xBF", "\xE0\x9F\xBF", "\xF0\x8F\xBF\xBF",  // over-long forms
