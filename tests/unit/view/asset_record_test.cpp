@@ -198,7 +198,8 @@ TEST(AssetRecord, ReadsEveryOptionalFieldAndThePixelFormat) {
   EXPECT_EQ(empty.error, "");
   EXPECT_TRUE(empty.record.data.empty());
 
-  for (auto [flags, format] : {std::pair{0x10, 1}, {0x20, 2}, {0x40, 3}, {0x80, 4}, {0xF0, 1}}) {
+  for (auto [flags, format] :
+       {std::pair{0x10, 1}, {0x20, 2}, {0x40, 3}, {0x80, 4}, {0xF0, 1}, {0x00, 0}, {0x0F, 0}}) {
     const Bytes bare{static_cast<std::uint8_t>(flags)};
     EXPECT_EQ(ParseAssetRecord(bare.data(), bare.size()).record.pixel_format, format) << flags;
   }
@@ -255,6 +256,13 @@ TEST(AssetRecord, TruncatedOrCorruptRecordsGiveAnErrorAndNoData) {
   EXPECT_FALSE(ParseAssetRecord(plain_too_long.data(), plain_too_long.size()).error.empty());
   const Bytes description_cut{0x02, 5, 'a'};
   EXPECT_FALSE(ParseAssetRecord(description_cut.data(), description_cut.size()).error.empty());
+
+  // Where a field ends exactly at the record's end, the next one is missing, never read from
+  // bytes already taken.
+  for (auto [record, error] : {std::pair{Bytes{0x06, 4, 'a', 'b', 'c', 'd'}, "identifier cut off"},
+                               {Bytes{0x09, 4, 0, 0, 0, 0, 0, 0, 0}, "empty chunk"}}) {
+    EXPECT_EQ(ParseAssetRecord(record.data(), record.size()).error, error);
+  }
 }
 
 }  // namespace
