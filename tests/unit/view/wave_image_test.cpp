@@ -34,8 +34,8 @@ Bytes FormatAndData(std::uint32_t data_size) {
 }
 
 TEST(WaveImage, AWellFormedImageWithOddDataAndAnExtraChunkIsPlayable) {
-  // Sizes that need every byte of the RIFF and chunk size fields, up to 16 MiB of sound.
-  for (std::uint32_t data_size : {100u, 0x10203u, 0x1000001u}) {
+  // No sound at all, and sizes that need every byte of the size fields, up to 16 MiB of sound.
+  for (std::uint32_t data_size : {0u, 100u, 0x10203u, 0x1000001u}) {
     EXPECT_TRUE(IsPlayableWaveImage(Wave(FormatAndData(data_size)))) << data_size;
   }
   Bytes chunks = FormatAndData(7);  // padded to 8
