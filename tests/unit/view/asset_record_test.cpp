@@ -193,10 +193,12 @@ TEST(AssetRecord, ReadsEveryOptionalFieldAndThePixelFormat) {
   EXPECT_EQ(parsed.record.pixel_format, 2);  // 0x20 and 0x40 set: the lowest bit decides
   EXPECT_EQ(parsed.record.data, (Bytes{'B', 'M'}));
 
-  const Bytes no_data{0x00};
-  const ParsedAsset empty = ParseAssetRecord(no_data.data(), no_data.size());
-  EXPECT_EQ(empty.error, "");
-  EXPECT_TRUE(empty.record.data.empty());
+  for (const Bytes& no_data : {Bytes{0x00}, Bytes{0x01}}) {  // the compressed flag alone brings none
+    const ParsedAsset empty = ParseAssetRecord(no_data.data(), no_data.size());
+    EXPECT_EQ(empty.error, "");
+    EXPECT_TRUE(empty.record.data.empty());
+    EXPECT_EQ(empty.record.identifier, 0) << "a record without one has identifier 0";
+  }
 
   for (auto [flags, format] :
        {std::pair{0x10, 1}, {0x20, 2}, {0x40, 3}, {0x80, 4}, {0xF0, 1}, {0x00, 0}, {0x0F, 0}}) {

@@ -79,6 +79,7 @@ TEST(BmpImage, DecodesSheetsOfTheGamesOwnSizesAndDepths) {
     EXPECT_EQ(layout.row_stride, c.stride);
     EXPECT_EQ(layout.palette_entries, c.bits == 8 ? 256u : 0u);
     EXPECT_EQ(layout.bits_offset, c.bits == 8 ? 54u + 1024u : 54u);
+    EXPECT_EQ(layout.info_offset, 14u) << "the header right behind the file header";
 
     const DecodedBmp decoded = DecodeBmp(image);
     ASSERT_EQ(decoded.width * 1000 + decoded.height, c.width * 1000 + c.height);
