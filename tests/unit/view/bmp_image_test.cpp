@@ -193,7 +193,10 @@ TEST(BmpImage, RefusesWhatIsNoUsableBitmapSayingWhy) {
     for (int i = 0; i < field_size; ++i)
       image[c.at + i] = static_cast<std::uint8_t>(c.value >> (8 * i));
     EXPECT_EQ(ParseBmpLayout(image).error, c.error) << c.field << " " << c.value;
-    EXPECT_FALSE(DecodeBmp(image).error.empty());
+    const DecodedBmp refused = DecodeBmp(image);
+    EXPECT_FALSE(refused.error.empty());
+    EXPECT_TRUE(refused.width == 0 && refused.height == 0 && refused.pixels.empty())
+        << "a refused picture has no size a surface could be made of";
   }
 }
 
