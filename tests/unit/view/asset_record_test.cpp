@@ -201,9 +201,11 @@ TEST(AssetRecord, ReadsEveryOptionalFieldAndThePixelFormat) {
   }
 
   for (auto [flags, format] :
-       {std::pair{0x10, 1}, {0x20, 2}, {0x40, 3}, {0x80, 4}, {0xF0, 1}, {0x00, 0}, {0x0F, 0}}) {
+       {std::pair{0x10, 1}, {0x20, 2}, {0x40, 3}, {0x80, 4}, {0xF0, 1}, {0x00, 0}, {0x01, 0}}) {
     const Bytes bare{static_cast<std::uint8_t>(flags)};
-    EXPECT_EQ(ParseAssetRecord(bare.data(), bare.size()).record.pixel_format, format) << flags;
+    const ParsedAsset flags_only = ParseAssetRecord(bare.data(), bare.size());
+    EXPECT_EQ(flags_only.error, "") << flags;
+    EXPECT_EQ(flags_only.record.pixel_format, format) << flags;
   }
 }
 
