@@ -146,6 +146,8 @@ TEST(BmpImage, RefusesImagesWhosePartsLieOutsideTheData) {
   for (std::size_t length : {0u, 2u, 53u, 60u, 69u}) {
     EXPECT_FALSE(ParseBmpLayout(Bytes(good.begin(), good.begin() + length)).error.empty()) << length;
   }
+  EXPECT_EQ(ParseBmpLayout(Bytes(good.begin(), good.begin() + 54)).error, "BMP pixels cut off")
+      << "cut right behind its headers, which are whole";
   Bytes bad_offset = good;
   Put32(bad_offset, 10, 0xFFFFFFF0);
   EXPECT_FALSE(ParseBmpLayout(bad_offset).error.empty());
