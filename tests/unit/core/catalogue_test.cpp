@@ -73,7 +73,8 @@ TEST(SolvedTest, FacingEdgesMustMatchAndNoRoadMayLeaveTheBoard) {
   EXPECT_TRUE(IsBoardSolved(board));
   board[CellIndex(4, 3)] = 3;  // wide roads do not meet narrow ones
   EXPECT_FALSE(IsBoardSolved(board));
-  for (auto [column, row, code] : {std::tuple{8, 2, 39}, {0, 2, 61}, {2, 0, 40}, {2, 6, 41}}) {
+  for (auto [column, row, code] : {std::tuple{8, 2, 39}, {0, 2, 61}, {2, 0, 40}, {2, 6, 41},
+                                   {0, 0, 61}, {0, 0, 40}, {8, 6, 39}, {8, 6, 41}}) {  // corners too
     Board border{};
     border[CellIndex(column, row)] = static_cast<TileCode>(code);  // one road into the border
     EXPECT_FALSE(IsBoardSolved(border)) << column << "," << row;

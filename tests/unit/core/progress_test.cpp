@@ -14,6 +14,12 @@ TEST_F(GameTest, TheStoredLevelIsBroughtIntoRangeAndTheSelectorStartsIt) {
                  "ApplyLanguage", "UpdateCaption", "UpdateCaption"}));
   game.SetUpLevelSelector(0);
   EXPECT_EQ(game.state.current_level, 1);
+
+  UseLevels(1);  // a level file with a single level
+  for (int stored : {2, 500}) {
+    game.SetUpLevelSelector(stored);
+    EXPECT_EQ(game.state.current_level, 1) << stored;
+  }
 }
 
 TEST_F(GameTest, UnsolvedLevelSearchWrapsAroundAndSkipsTheCurrentLevel) {

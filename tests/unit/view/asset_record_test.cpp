@@ -88,6 +88,28 @@ TEST(Lzrw1khChunk, ItemsDecodeAsLiteralCopyAndRun) {
   EXPECT_EQ(Decompress({0x40, 0x80, 0x00, 0x00, 0x0F, 0xFF, 0x41}), Bytes(4111, 0x41));
 }
 
+TEST(Lzrw1khChunk, CopiesReachAsFarBackAndAsLongAsTheirItemSays) {
+  // 4095 different-looking literals, then one copy: every offset byte and every count must be
+  // read whole, or the copy repeats other bytes or a different number of them.
+  std::vector<Item> literals;
+  Bytes text;
+  for (int i = 0; i < 4095; ++i) {
+    text.push_back(static_cast<std::uint8_t>(i * 7 + i / 256));
+    literals.push_back(Literal(text.back()));
+  }
+  for (auto [offset, count] : {std::pair{1, 3}, {15, 18}, {16, 5}, {17, 4}, {300, 11},
+                               {0x123, 16}, {4095, 18}, {4095, 3}}) {
+    std::vector<Item> items = literals;
+    items.push_back(Copy(offset, count));
+    Bytes expected = text;
+    for (int i = 0; i < count; ++i) {
+      const std::uint8_t repeated = expected[expected.size() - offset];
+      expected.push_back(repeated);
+    }
+    EXPECT_EQ(Decompress(CompressedChunk(items)), expected) << offset << " back, " << count;
+  }
+}
+
 TEST(Lzrw1khChunk, ANewControlWordIsReadAfterSixteenItems) {
   Bytes chunk{0x40, 0x00, 0x00};
   for (int i = 0; i < 16; ++i) chunk.push_back(static_cast<std::uint8_t>('a' + i));
@@ -171,14 +193,19 @@ TEST(AssetRecord, ReadsEveryOptionalFieldAndThePixelFormat) {
   EXPECT_EQ(parsed.record.pixel_format, 2);  // 0x20 and 0x40 set: the lowest bit decides
   EXPECT_EQ(parsed.record.data, (Bytes{'B', 'M'}));
 
-  const Bytes no_data{0x00};
-  const ParsedAsset empty = ParseAssetRecord(no_data.data(), no_data.size());
-  EXPECT_EQ(empty.error, "");
-  EXPECT_TRUE(empty.record.data.empty());
+  for (const Bytes& no_data : {Bytes{0x00}, Bytes{0x01}}) {  // the compressed flag alone brings none
+    const ParsedAsset empty = ParseAssetRecord(no_data.data(), no_data.size());
+    EXPECT_EQ(empty.error, "");
+    EXPECT_TRUE(empty.record.data.empty());
+    EXPECT_EQ(empty.record.identifier, 0) << "a record without one has identifier 0";
+  }
 
-  for (auto [flags, format] : {std::pair{0x10, 1}, {0x20, 2}, {0x40, 3}, {0x80, 4}, {0xF0, 1}}) {
+  for (auto [flags, format] :
+       {std::pair{0x10, 1}, {0x20, 2}, {0x40, 3}, {0x80, 4}, {0xF0, 1}, {0x00, 0}, {0x01, 0}}) {
     const Bytes bare{static_cast<std::uint8_t>(flags)};
-    EXPECT_EQ(ParseAssetRecord(bare.data(), bare.size()).record.pixel_format, format) << flags;
+    const ParsedAsset flags_only = ParseAssetRecord(bare.data(), bare.size());
+    EXPECT_EQ(flags_only.error, "") << flags;
+    EXPECT_EQ(flags_only.record.pixel_format, format) << flags;
   }
 }
 
@@ -233,6 +260,13 @@ TEST(AssetRecord, TruncatedOrCorruptRecordsGiveAnErrorAndNoData) {
   EXPECT_FALSE(ParseAssetRecord(plain_too_long.data(), plain_too_long.size()).error.empty());
   const Bytes description_cut{0x02, 5, 'a'};
   EXPECT_FALSE(ParseAssetRecord(description_cut.data(), description_cut.size()).error.empty());
+
+  // Where a field ends exactly at the record's end, the next one is missing, never read from
+  // bytes already taken.
+  for (auto [record, error] : {std::pair{Bytes{0x06, 4, 'a', 'b', 'c', 'd'}, "identifier cut off"},
+                               {Bytes{0x09, 4, 0, 0, 0, 0, 0, 0, 0}, "empty chunk"}}) {
+    EXPECT_EQ(ParseAssetRecord(record.data(), record.size()).error, error);
+  }
 }
 
 }  // namespace

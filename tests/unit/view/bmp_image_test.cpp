@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace verlumo {
 namespace {
@@ -78,6 +79,7 @@ TEST(BmpImage, DecodesSheetsOfTheGamesOwnSizesAndDepths) {
     EXPECT_EQ(layout.row_stride, c.stride);
     EXPECT_EQ(layout.palette_entries, c.bits == 8 ? 256u : 0u);
     EXPECT_EQ(layout.bits_offset, c.bits == 8 ? 54u + 1024u : 54u);
+    EXPECT_EQ(layout.info_offset, 14u) << "the header right behind the file header";
 
     const DecodedBmp decoded = DecodeBmp(image);
     ASSERT_EQ(decoded.width * 1000 + decoded.height, c.width * 1000 + c.height);
@@ -98,9 +100,12 @@ TEST(BmpImage, DecodesBottomUpRowsOf24BitsIntoTopDownPixels) {
 
   const DecodedBmp top_down = DecodeBmp(MakeBmp(2, -2, 24, {}, pixels));
   EXPECT_EQ(top_down.pixels, (std::vector<std::uint32_t>{0x030201, 0x060504, 0x302010, 0x605040}));
+
+  const DecodedBmp with_alpha = DecodeBmp(MakeBmp(2, 1, 32, {}, {1, 2, 3, 0xFF, 4, 5, 6, 0xFF}));
+  EXPECT_EQ(with_alpha.pixels, (std::vector<std::uint32_t>{0x030201, 0x060504})) << "32 bits";
 }
 
-TEST(BmpImage, DecodesPalettedPixelsOfEightAndFourBits) {
+TEST(BmpImage, DecodesPalettedPixelsOfEightFourAndOneBits) {
   const Bytes palette{0, 0, 0, 0, 0x00, 0xFF, 0xFF, 0};  // black, yellow
   const DecodedBmp eight = DecodeBmp(MakeBmp(3, 1, 8, palette, {1, 0, 1, 0}));
   ASSERT_EQ(eight.error, "");
@@ -110,6 +115,29 @@ TEST(BmpImage, DecodesPalettedPixelsOfEightAndFourBits) {
   ASSERT_EQ(four.error, "");
   EXPECT_EQ(four.pixels, (std::vector<std::uint32_t>{0xFFFF00, 0, 0, 0}))
       << "indices 3 and 2 lie beyond the two-colour palette and show black";
+
+  const Bytes grey_and_blue{0x80, 0x80, 0x80, 0, 0xFF, 0x20, 0x10, 0};
+  const DecodedBmp one = DecodeBmp(MakeBmp(12, 1, 1, grey_and_blue, {0xA5, 0x30, 0, 0}));
+  ASSERT_EQ(one.error, "");
+  std::vector<std::uint32_t> expected;
+  for (int bit : {1, 0, 1, 0, 0, 1, 0, 1, 0, 0, 1, 1}) expected.push_back(bit ? 0x1020FF : 0x808080);
+  EXPECT_EQ(one.pixels, expected) << "eight pixels a byte, the first in the highest bit";
+}
+
+TEST(BmpImage, TakesSizesUpTo32768EitherWayAndNoMore) {
+  const Bytes two_colours{0, 0, 0, 0, 0x44, 0x55, 0x66, 0};  // black and 0x665544
+  for (auto [width, height, usable] : {std::tuple{1, 1, true}, {32768, 1, true}, {32769, 1, false},
+                                       {1, 32768, true}, {1, 32769, false}, {1, -32768, true},
+                                       {1, -32769, false}}) {
+    const std::size_t stride = (static_cast<std::size_t>(width) + 31) / 32 * 4;
+    const Bytes image = MakeBmp(width, height, 1, two_colours, Bytes(stride * std::abs(height), 0xFF));
+    const DecodedBmp decoded = DecodeBmp(image);
+    EXPECT_EQ(decoded.error.empty(), usable) << width << " x " << height;
+    if (usable) {
+      EXPECT_EQ(decoded.pixels, std::vector<std::uint32_t>(decoded.pixels.size(), 0x665544));
+      EXPECT_EQ(decoded.pixels.size(), static_cast<std::size_t>(width) * std::abs(height));
+    }
+  }
 }
 
 TEST(BmpImage, RefusesImagesWhosePartsLieOutsideTheData) {
@@ -118,6 +146,8 @@ TEST(BmpImage, RefusesImagesWhosePartsLieOutsideTheData) {
   for (std::size_t length : {0u, 2u, 53u, 60u, 69u}) {
     EXPECT_FALSE(ParseBmpLayout(Bytes(good.begin(), good.begin() + length)).error.empty()) << length;
   }
+  EXPECT_EQ(ParseBmpLayout(Bytes(good.begin(), good.begin() + 54)).error, "BMP pixels cut off")
+      << "cut right behind its headers, which are whole";
   Bytes bad_offset = good;
   Put32(bad_offset, 10, 0xFFFFFFF0);
   EXPECT_FALSE(ParseBmpLayout(bad_offset).error.empty());
@@ -152,8 +182,10 @@ TEST(BmpImage, RefusesWhatIsNoUsableBitmapSayingWhy) {
            Case{"depth", 28, 0, 24, "unsupported BMP pixel format"},
            Case{"depth", 28, 2, 24, "unsupported BMP pixel format"},
            Case{"depth", 28, 16, 24, "unsupported BMP pixel format"},
+           Case{"depth", 28, 0x118, 24, "unsupported BMP pixel format"},  // 24 in the low byte
            Case{"width", 18, 0, 24, "BMP size out of range"},
            Case{"width", 18, 0xFFFFFFFF, 24, "BMP size out of range"},
+           Case{"width", 18, 0x10002, 24, "BMP size out of range"},  // 2 in the low bytes
            Case{"height", 22, 0, 24, "BMP size out of range"},
            Case{"colours used", 46, 0, 8, "BMP palette cut off"},  // 256 colours wanted
        }) {
@@ -163,7 +195,10 @@ TEST(BmpImage, RefusesWhatIsNoUsableBitmapSayingWhy) {
     for (int i = 0; i < field_size; ++i)
       image[c.at + i] = static_cast<std::uint8_t>(c.value >> (8 * i));
     EXPECT_EQ(ParseBmpLayout(image).error, c.error) << c.field << " " << c.value;
-    EXPECT_FALSE(DecodeBmp(image).error.empty());
+    const DecodedBmp refused = DecodeBmp(image);
+    EXPECT_FALSE(refused.error.empty());
+    EXPECT_TRUE(refused.width == 0 && refused.height == 0 && refused.pixels.empty())
+        << "a refused picture has no size a surface could be made of";
   }
 }
 

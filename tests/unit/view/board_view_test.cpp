@@ -109,6 +109,8 @@ TEST_F(BoardViewTest, LevelCounterFaceAndHintFollowTheSolvedFlagAndTheLanguage) 
   state.solved_flags[11] = 7;  // any non-zero flag counts as solved
   view.levelboxPaint();
   EXPECT_EQ(levelbox.pixel(kCounterFaceLeft, 0), GlyphColour(kSolvedFaceLeft));
+  EXPECT_EQ(levelbox.pixel(kCounterFaceLeft + 12, 19), GlyphColour(kSolvedFaceLeft));
+  EXPECT_EQ(levelbox.pixel(kCounterFaceLeft + 13, 5), kCounterBackground) << "nothing beside the face";
   EXPECT_EQ(host.hint, "Level 12: solved");
 
   state.current_level = 3;
@@ -140,8 +142,10 @@ TEST_F(BoardViewTest, GaugeFillsWholeRowsFromTheBottomInProportionToTheSolvedLev
     EXPECT_EQ(box.copy_count() - copies_before, one_strip ? 1 : 2);
     for (int y = kGaugeTop; y < kGaugeTop + kGaugeHeight; ++y) {
       const bool filled = y >= kGaugeTop + kGaugeHeight - c.filled_rows;
-      ASSERT_EQ(box.pixel(kFullGaugeLeft + 15, y), filled ? FullGaugeColour(y) : EmptyGaugeColour(y))
-          << c.solved << " of " << c.count << ", row " << y;
+      for (int x : {0, 15, kGaugeWidth - 1}) {
+        ASSERT_EQ(box.pixel(kFullGaugeLeft + x, y), filled ? FullGaugeColour(y) : EmptyGaugeColour(y))
+            << c.solved << " of " << c.count << ", row " << y << ", column " << x;
+      }
     }
     EXPECT_EQ(box.pixel(kFullGaugeLeft - 1, 100), kBoxBackground);
     EXPECT_EQ(box.pixel(kFullGaugeLeft + kGaugeWidth, 100), kBoxBackground);

@@ -28,5 +28,10 @@ TEST(MemorySurface, CopiesClippedToNothingAtAnyEdgeChangeNothing) {
   EXPECT_EQ(target.pixel(4, 3), 0x111111u);
 }
 
+TEST(MemorySurface, APictureOfTooFewPixelsIsFilledUpWithBlack) {
+  const MemorySurface picture(3, 2, std::vector<std::uint32_t>{7});
+  EXPECT_EQ(picture.pixels(), (std::vector<std::uint32_t>{7, 0, 0, 0, 0, 0}));
+}
+
 }  // namespace
 }  // namespace verlumo

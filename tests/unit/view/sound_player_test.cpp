@@ -37,6 +37,8 @@ TEST_F(SoundPlayerTest, PlaysTheNumberedSoundOnlyWithTheSwitchDownADeviceAndAnIm
   SoundPlayer player(output, Sounds(), [this] { return switch_down; });
   player.PlaySound(2);
   player.PlaySound(1);
+  player.PlaySound(3);  // numbers without a sound play nothing
+  player.PlaySound(-1);
   ASSERT_EQ(output.played.size(), 2u);
   EXPECT_EQ(*output.played[0], 'r');
   EXPECT_EQ(*output.played[1], 'R');

@@ -34,7 +34,10 @@ Bytes FormatAndData(std::uint32_t data_size) {
 }
 
 TEST(WaveImage, AWellFormedImageWithOddDataAndAnExtraChunkIsPlayable) {
-  EXPECT_TRUE(IsPlayableWaveImage(Wave(FormatAndData(100))));
+  // No sound at all, and sizes that need every byte of the size fields, up to 16 MiB of sound.
+  for (std::uint32_t data_size : {0u, 100u, 0x10203u, 0x1000001u}) {
+    EXPECT_TRUE(IsPlayableWaveImage(Wave(FormatAndData(data_size)))) << data_size;
+  }
   Bytes chunks = FormatAndData(7);  // padded to 8
   PutChunk(chunks, "LIST", 4, 4);
   EXPECT_TRUE(IsPlayableWaveImage(Wave(chunks)));
