@@ -170,6 +170,11 @@ class AccessibleObject final : public IAccessible {
 
 std::wstring NamedControl::AccessibleName() const { return words_.NameOf(control_.handle()); }
 
+LONG NamedControl::AccessibleState(LONG system_state) const {
+  if (GetWindowLongPtrW(control_.handle(), GWL_STYLE) & WS_TABSTOP) return system_state;
+  return system_state & ~(STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED);
+}
+
 AccessibleControl::~AccessibleControl() {
   if (object_ == nullptr) return;
   object_->Disconnect();

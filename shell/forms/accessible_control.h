@@ -52,6 +52,8 @@ class NamedControl final : public AccessibleFacts {
       : words_(words), control_(control), role_(role) {}
   std::wstring AccessibleName() const override;
   LONG AccessibleRole() const override { return role_; }
+  // Focusable only when the keyboard can reach it: the level counter cannot, the selector can.
+  LONG AccessibleState(LONG system_state) const override;
 
  private:
   const ControlWords& words_;

@@ -156,6 +156,9 @@ TEST_F(ScreenReader, EveryToolbarControlIsNamedByItsHintAndRenamedWithTheLanguag
   HWND counter = FindChild(session.main(), L"TPaintBox", 57, 20);
   ASSERT_NE(counter, nullptr);
   EXPECT_EQ(Accessible(counter).Name(), L"Level 1: unsolved");
+  // Only the selector takes the keyboard; a reader must not offer to move the focus to the counter.
+  EXPECT_TRUE(selector.State() & STATE_SYSTEM_FOCUSABLE);
+  EXPECT_FALSE(Accessible(counter).State() & STATE_SYSTEM_FOCUSABLE);
 
   // The language button, pressed as a screen reader presses it, asks for the language; German
   // renames everything at once, and says so.
