@@ -24,6 +24,19 @@ void GameCommands::Run(Command command) {
   }
 }
 
+void GameCommands::ReadProgressAndLevels(const std::string& game_file, int stored_level) {
+  game_.state.levels.clear();
+  game_.state.solved_flags.fill(0);
+  files_.LoadCurrentGameFile(game_file);
+  files_.ReadLevelFile();
+  game_.SetUpLevelSelector(stored_level);
+}
+
+void GameCommands::StartFirstLevel() {
+  game_.ComputeAllSolved();
+  game_.StartLevel(game_.state.current_level);
+}
+
 int GameCommands::SelectorTarget(SelectorRequest request, int shown, int tracked, int last) {
   switch (request) {
     case SelectorRequest::kLineLeft: return shown - 1;

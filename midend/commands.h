@@ -1,7 +1,10 @@
-// The toolbar's commands and the level selector's requests, turned into calls on the rules, the
-// files or the front end. A front end only finds out which button or key the player used; what
-// each one does is decided here, for the Windows game and the web page alike.
+// The start of a game, the toolbar's commands and the level selector's requests, turned into
+// calls on the rules, the files or the front end. A front end only finds out which button or key
+// the player used; what each one does is decided here, for the Windows game and the web page
+// alike.
 #pragma once
+
+#include <string>
 
 #include "core/game.h"
 #include "core/game_files.h"
@@ -42,6 +45,13 @@ class GameCommands {
       : game_(game), files_(files), front_end_(front_end) {}
 
   void Run(Command command);
+
+  // The start of a game, in the order both front ends keep, in two halves: a front end binds its
+  // help between them. First the progress in game_file (none when it is missing) and the level
+  // file, and the level selector brought to the stored level; then the all-solved flag and the
+  // level on the board.
+  void ReadProgressAndLevels(const std::string& game_file, int stored_level);
+  void StartFirstLevel();
 
   // The selector's new position for a request, from the position it shows, the position the
   // thumb was dragged to and the last level; every position the thumb passes counts.

@@ -209,18 +209,14 @@ bool TMainForm::FormCreate() {
   commands_ = std::make_unique<GameCommands>(*game_, *files_, static_cast<FrontEnd&>(*this));
 
   const int stored_level = ini_.ReadInteger(kCommon, "level", 1);
-  state.levels.clear();
-  state.solved_flags.fill(0);
-  files_->LoadCurrentGameFile(ini_.ReadString(kCommon, "save", state.program_directory + kDefaultGameFileName));
-  files_->ReadLevelFile();
-  game_->SetUpLevelSelector(stored_level);
+  commands_->ReadProgressAndLevels(
+      ini_.ReadString(kCommon, "save", state.program_directory + kDefaultGameFileName), stored_level);
   help_hook_ = std::make_unique<hh::THookHelpSystem>(state.program_directory + "vlmo.chm", "",
                                                      hh::HelpMode::kDirectCall);
-  game_->ComputeAllSolved();
   {
     // The first level's sixty-three cells go to the window through one device context.
     GdiWindowSurface::Batch batch(*box_surface_);
-    game_->StartLevel(state.current_level);
+    commands_->StartFirstLevel();
   }
   toolbar_.button(ToolButton::Sound).set_down(ini_.ReadBool(kCommon, "sound", true));
   toolbar_.ApplyLanguage();

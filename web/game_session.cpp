@@ -52,13 +52,8 @@ void GameSession::Start(const std::string& program_directory, std::uint32_t seed
   state.program_directory = program_directory;
   random_.Seed(seed);
   state.language.Set(language);
-  state.levels.clear();
-  state.solved_flags.fill(0);
-  files_.LoadCurrentGameFile(game_file);
-  files_.ReadLevelFile();
-  game_.SetUpLevelSelector(stored_level);
-  game_.ComputeAllSolved();
-  game_.StartLevel(state.current_level);
+  commands_.ReadProgressAndLevels(game_file, stored_level);
+  commands_.StartFirstLevel();
   roles_.controls.ApplyLanguage();
   state.language.AddListener([this] { roles_.controls.ApplyLanguage(); });
   view_.set_animation_frame(0);
