@@ -9,7 +9,7 @@
 
 namespace verlumo {
 
-enum class Dialog { Solved, AllSolved, Restart, GiveUp };
+enum class Dialog { Solved, AllSolved, Restart, GiveUp, EndGame };
 
 class GameQuestions {
  public:

@@ -30,6 +30,7 @@ ToolbarTexts ToolbarTextsFor(int language) {
   texts.level_label = Bilingual(language, "Stufe:", "Level:");
   // It names the language the button leads away from.
   texts.tongue_hint = Bilingual(language, "I don't speak german.", "Ich spreche nicht englisch.");
+  texts.press_action = Bilingual(language, "Drücken", "Press");
   return texts;
 }
 

@@ -14,6 +14,7 @@ namespace verlumo {
 struct ToolbarHint {
   Command button;
   std::string text;
+  bool operator==(const ToolbarHint&) const = default;
 };
 
 struct ToolbarTexts {
@@ -23,6 +24,9 @@ struct ToolbarTexts {
   std::string level_selector_hint;
   std::string level_label;
   std::string tongue_hint;
+  // What a screen reader calls a press of a button.
+  std::string press_action;
+  bool operator==(const ToolbarTexts&) const = default;
 };
 
 ToolbarTexts ToolbarTextsFor(int language);

@@ -1,5 +1,4 @@
-// The main window: its start-up and shutdown, its messages and toolbar commands, and what the
-// view asks of it.
+// The main window: its start-up and shutdown, its messages, and what the game session tells it.
 #include "shell/main_form.h"
 
 #include "core/texts.h"
@@ -74,8 +73,7 @@ void TMainForm::OnCommand(int id, HWND) {
   if (id == kLevelScrollId) return;
   const int command = id - kFirstToolButtonId;
   if (command < 0 || command >= kCommandCount) return;
-  commands_->Run(static_cast<Command>(command));
-  ReportSoundFailure();
+  session_->Run(static_cast<Command>(command));
 }
 
 // The scroll bar's requests in the mid-end's words; every position the thumb passes counts.
@@ -96,20 +94,18 @@ void TMainForm::OnLevelScroll(int request) {
   info.cbSize = sizeof info;
   info.fMask = SIF_ALL;
   GetScrollInfo(toolbar_.level_scroll(), SB_CTL, &info);
-  commands_->MoveLevelSelector(selector, info.nPos, info.nTrackPos);
-  ReportSoundFailure();
+  session_->MoveLevelSelector(selector, info.nPos, info.nTrackPos);
 }
 
-void TMainForm::boxMouseDown(int x, int y) {
-  if (const std::optional<Cell> cell = CellAt(x, y)) game_->PressCell(cell->column, cell->row);
-  ReportSoundFailure();
-}
+void TMainForm::boxMouseDown(int x, int y) { session_->PressBoard(x, y); }
 
-void TMainForm::TimerTimer() { view_->TimerTimer(); }
+void TMainForm::TimerTimer() { session_->Tick(); }
 
 void TMainForm::RequestClose() { PostMessageW(handle(), WM_CLOSE, 0, 0); }
 
-// A new language re-words the window through the language's listener.
+void TMainForm::ShowSplash() { dialogs_->ShowSplash(); }
+
+// The dialog sets the language; the session re-words the window through the language's listener.
 void TMainForm::AskLanguage() { dialogs_->ShowLanguage(); }
 
 // The help hook serves the request.
@@ -148,22 +144,17 @@ bool TMainForm::ReadPicturesAndSounds() {
   // The frame sheet is copied whole on every repaint of the board.
   frame_sheet_ = std::make_unique<GdiBitmapSurface>(lists.bitmaps[1], GdiBitmapSurface::Format::kWindow);
   glyph_sheet_ = std::make_unique<GdiBitmapSurface>(lists.bitmaps[2]);
-  if (!tile_sheet_->valid() || !frame_sheet_->valid() || !glyph_sheet_->valid()) return false;
-  sounds_ = std::make_unique<SoundPlayer>(wave_output_, lists.sounds,
-                                          [this] { return toolbar_.button(ToolButton::Sound).down(); });
-  return true;
+  sound_images_ = lists.sounds;
+  return tile_sheet_->valid() && frame_sheet_->valid() && glyph_sheet_->valid();
 }
 
 // The toolbar and the board area.
 bool TMainForm::CreateControls() {
-  if (!toolbar_.Create(
-          handle(),
-          [this] {
-            if (!view_) return;
-            GdiWindowSurface::Batch batch(*level_counter_surface_);
-            view_->levelboxPaint();
-          },
-          [this] { view_->UpdateCaption(); })) {
+  if (!toolbar_.Create(handle(), [this] {
+        if (!session_) return;
+        GdiWindowSurface::Batch batch(*level_counter_surface_);
+        session_->PaintLevelCounter();
+      })) {
     return Refuse(L"the toolbar");
   }
   if (!box_.Create(handle(), RECT{0, Toolbar::kHeight, kClientWidth, kClientHeight},
@@ -173,16 +164,12 @@ bool TMainForm::CreateControls() {
   box_surface_ = std::make_unique<GdiWindowSurface>(box_.handle(), kBoardAreaWidth, kBoardAreaHeight);
   level_counter_surface_ = std::make_unique<GdiWindowSurface>(toolbar_.level_counter(), kLevelCounterWidth,
                                                               kLevelCounterHeight);
-  questions_ = std::make_unique<PlayerQuestions>(handle(), state_.language);
   return true;
 }
 
 bool TMainForm::FormCreate() {
-  first_show_ = true;
-  GameState& state = state_;
-  state.program_directory = ProgramDirectory();
-  random_.Seed(ClockSeed());
-  state.language.Set(ini_.ReadInteger(kCommon, "tongue", kLanguageUnset));
+  StoredSettings settings;
+  settings.language = ini_.ReadInteger(kCommon, "tongue", kLanguageUnset);
 
   RECT outer{0, 0, kClientWidth, kClientHeight};
   AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongPtrW(handle(), GWL_STYLE)), FALSE,
@@ -195,35 +182,32 @@ bool TMainForm::FormCreate() {
       std::make_unique<GdiBitmapSurface>(kCellBufferSize, kCellBufferSize, GdiBitmapSurface::Format::kWindow);
   if (!cell_buffer_->valid()) {
     MessageBoxW(nullptr,
-                Utf8ToWide(Bilingual(state.language.value(), "Zuwenig Speicher! Programm wird beendet.",
+                Utf8ToWide(Bilingual(settings.language, "Zuwenig Speicher! Programm wird beendet.",
                                      "Not enough memory! Program aborted."))
                     .c_str(),
                 L"Verlumo", MB_OK | MB_ICONERROR);
     ExitProcess(1);
   }
-  view_ = std::make_unique<BoardView>(state, BitmapList{*tile_sheet_, *frame_sheet_, *glyph_sheet_},
-                                      *box_surface_, *level_counter_surface_, *cell_buffer_,
-                                      static_cast<ViewHost&>(*this));
-  game_ = std::make_unique<Game>(state, GameDisplay{*view_, *sounds_, toolbar_}, *questions_, random_);
-  files_ = std::make_unique<GameFiles>(state, *view_, *questions_);
-  commands_ = std::make_unique<GameCommands>(*game_, *files_, static_cast<FrontEnd&>(*this));
+  session_ = std::make_unique<GameSession>(
+      SessionSurfaces{BitmapList{*tile_sheet_, *frame_sheet_, *glyph_sheet_}, *box_surface_, *level_counter_surface_,
+                      *cell_buffer_},
+      wave_output_, std::move(sound_images_), static_cast<FrontEnd&>(*this));
+  questions_ = std::make_unique<PlayerQuestions>(handle(), session_->language());
 
-  const int stored_level = ini_.ReadInteger(kCommon, "level", 1);
-  commands_->ReadProgressAndLevels(
-      ini_.ReadString(kCommon, "save", state.program_directory + kDefaultGameFileName), stored_level);
-  help_hook_ = std::make_unique<hh::THookHelpSystem>(state.program_directory + "vlmo.chm", "",
-                                                     hh::HelpMode::kDirectCall);
+  const std::string program_directory = ProgramDirectory();
+  settings.level = ini_.ReadInteger(kCommon, "level", 1);
+  settings.game_file = ini_.ReadString(kCommon, "save", program_directory + kDefaultGameFileName);
+  settings.sound = ini_.ReadBool(kCommon, "sound", true);
+  session_->ReadProgressAndLevels(program_directory, ClockSeed(), settings);
+  help_hook_ = std::make_unique<hh::THookHelpSystem>(program_directory + "vlmo.chm", "", hh::HelpMode::kDirectCall);
   {
     // The first level's sixty-three cells go to the window through one device context.
     GdiWindowSurface::Batch batch(*box_surface_);
-    commands_->StartFirstLevel();
+    session_->StartFirstLevel();
   }
-  toolbar_.button(ToolButton::Sound).set_down(ini_.ReadBool(kCommon, "sound", true));
-  toolbar_.ApplyLanguage();
-  // From now on every change of the language re-words the window at once.
-  state.language.AddListener([this] { toolbar_.ApplyLanguage(); });
-  view_->set_animation_frame(0);
-  if (SetTimer(handle(), kAnimationTimer, kAnimationInterval, nullptr) == 0) return Refuse(L"the animation timer");
+  if (SetTimer(handle(), kAnimationTimer, GameSession::kTimerInterval, nullptr) == 0) {
+    return Refuse(L"the animation timer");
+  }
   return true;
 }
 
@@ -244,10 +228,7 @@ void TMainForm::Show() {
 
 void TMainForm::FormActivate() {
   SetFocus(toolbar_.level_scroll());
-  if (!first_show_) return;
-  first_show_ = false;
-  dialogs_->ShowSplash();
-  if (state_.language.value() == kLanguageUnset) dialogs_->ShowLanguage();
+  session_->Activate();
 }
 
 // Every way of closing comes here first; only "yes" in the end-game dialog lets it go on.
@@ -257,62 +238,48 @@ void TMainForm::OnClose() {
   DestroyWindow(handle());
 }
 
-bool TMainForm::FormCloseQuery() { return dialogs_->ShowEndGame() == kModalYes; }
+bool TMainForm::FormCloseQuery() { return session_->AskToClose(); }
 
 void TMainForm::FormClose() {
   // Destroying the hook closes the help windows; the second close-all catches any opened since.
   help_hook_.reset();
   hh::HHCloseAll();
-  // Cancelling the save dialog does not stop the close.
-  files_->SaveGame();
-  ReportSettingsFailure(ini_.WriteBool(kCommon, "sound", toolbar_.button(ToolButton::Sound).down()));
-  ReportSettingsFailure(ini_.WriteInteger(kCommon, "level", state_.current_level));
-  ReportSettingsFailure(ini_.WriteInteger(kCommon, "tongue", state_.language.value()));
-  ReportSettingsFailure(ini_.WriteString(kCommon, "save", state_.current_game_file));
+  const StoredSettings settings = session_->Close();
+  ReportSettingsFailure(ini_.WriteBool(kCommon, "sound", settings.sound));
+  ReportSettingsFailure(ini_.WriteInteger(kCommon, "level", settings.level));
+  ReportSettingsFailure(ini_.WriteInteger(kCommon, "tongue", settings.language));
+  ReportSettingsFailure(ini_.WriteString(kCommon, "save", settings.game_file.value_or("")));
 }
 
+// The level table goes with the session, before the surfaces it drew on.
 void TMainForm::FormDestroy() {
   KillTimer(handle(), kAnimationTimer);
-  commands_.reset();
-  game_.reset();
-  files_.reset();
-  state_.levels.clear();
-  view_.reset();
+  session_.reset();
   cell_buffer_.reset();
 }
 
 void TMainForm::ReportSettingsFailure(const SettingsWriteResult& result) {
   if (result.ok()) return;
-  MessageBoxW(handle(), Utf8ToWide(SettingsWriteErrorText(state_.language.value(), result)).c_str(),
+  MessageBoxW(handle(), Utf8ToWide(SettingsWriteErrorText(session_->language().value(), result)).c_str(),
               L"Verlumo", MB_OK | MB_ICONERROR);
 }
 
-// What the view asks of the window, the board area's paint handler, and refused sounds.
+// The board area's paint handler, and what the session tells the window.
 
 void TMainForm::boxPaint() {
-  if (first_show_) {
-    // A paint that comes before the first activation refreshes the toolbar texts and the level
-    // selector first.
-    game_->SetSolvedState(state_.solved_state);
-    game_->MoveLevelSelector(state_.current_level);
-    first_show_ = false;
-  }
   // One device context per window for the whole repaint.
   GdiWindowSurface::Batch box_batch(*box_surface_);
   GdiWindowSurface::Batch counter_batch(*level_counter_surface_);
-  view_->PaintBoardArea();
+  session_->PaintBoardArea();
 }
 
-void TMainForm::ReportSoundFailure() {
-  if (!sounds_) return;
-  if (std::optional<std::string> failure = sounds_->TakeFailure()) {
-    MessageBoxW(handle(), Utf8ToWide(*failure).c_str(), L"Verlumo", MB_OK | MB_ICONERROR);
-  }
+void TMainForm::ReportSoundFailure(const std::string& text) {
+  MessageBoxW(handle(), Utf8ToWide(text).c_str(), L"Verlumo", MB_OK | MB_ICONERROR);
 }
 
-void TMainForm::SetCaption(const std::string& caption) { SetWindowTextW(handle(), Utf8ToWide(caption).c_str()); }
+void TMainForm::ShowCaption(const std::string& caption) { SetWindowTextW(handle(), Utf8ToWide(caption).c_str()); }
 
-void TMainForm::SetLevelCounterHint(const std::string& hint) { toolbar_.SetHint(toolbar_.level_counter(), hint); }
+void TMainForm::ShowLevelCounterHint(const std::string& hint) { toolbar_.SetHint(toolbar_.level_counter(), hint); }
 
 void TMainForm::RepaintLevelButtons() {
   toolbar_.button(ToolButton::Up).RepaintNow();

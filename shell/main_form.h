@@ -1,9 +1,9 @@
-// The main window, TMainForm: the game's one working window. It owns the game state, the rules
-// that work on it (Game) and its files (GameFiles), the view that draws it, the bitmap and sound
-// lists, the toolbar, the player's questions, the settings store and the animation timer, and
-// turns window messages into calls on the rules: presses become cells, scroll requests become
-// selector positions. It gives the view the caption, the counter's hint and the level buttons
-// (ViewHost).
+// The main window, TMainForm: the game's one working window. It owns the game session (the
+// state, the rules, the files, the view and the sounds, midend/game_session.h) and gives it what
+// is Windows: the bitmap and sound lists read from the resources, GDI surfaces on its board area
+// and level counter, winmm output, the registry's settings, the toolbar, the dialogs and the help
+// hook. It forwards window messages to the session and shows what the session tells it
+// (FrontEnd).
 #pragma once
 
 #include <windows.h>
@@ -13,10 +13,8 @@
 #include <optional>
 #include <string>
 
-#include "core/game.h"
-#include "core/game_files.h"
-#include "core/game_state.h"
-#include "midend/commands.h"
+#include "midend/front_end.h"
+#include "midend/game_session.h"
 #include "shell/form_helper.h"
 #include "shell/forms/form.h"
 #include "shell/forms/gdi_handles.h"
@@ -26,8 +24,6 @@
 #include "shell/settings/settings_store.h"
 #include "shell/toolbar.h"
 #include "view/board_geometry.h"
-#include "view/board_view.h"
-#include "view/sound_player.h"
 #include "view/win32/gdi_surface.h"
 #include "view/win32/winmm_output.h"
 
@@ -35,7 +31,7 @@ namespace verlumo {
 
 class GameDialogs;
 
-class TMainForm final : public Form, private ViewHost, private FrontEnd {
+class TMainForm final : public Form, private FrontEnd {
  public:
   static constexpr const wchar_t* kClassName = L"TMainForm";
   // The toolbar over the board area, as wide as the board area.
@@ -56,7 +52,7 @@ class TMainForm final : public Form, private ViewHost, private FrontEnd {
   // Shows the window; its first activation opens the splash screen.
   void Show();
   HICON icon() const { return icon_.get(); }
-  Language& language() { return state_.language; }
+  Language& language() { return session_->language(); }
 
  private:
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
@@ -81,51 +77,57 @@ class TMainForm final : public Form, private ViewHost, private FrontEnd {
   void boxMouseDown(int x, int y);
   void OnLevelScroll(int request);
   void TimerTimer();
-  // Shows, once the event that caused it has finished, a sound the system refused.
-  void ReportSoundFailure();
   void ReportSettingsFailure(const SettingsWriteResult& result);
 
-  // ViewHost: what the drawing asks of the window.
-  void SetCaption(const std::string& caption) override;
-  void SetLevelCounterHint(const std::string& hint) override;
+  // FrontEnd: what the session tells the window, and asks of it.
+  void ShowTexts(const ToolbarTexts& texts) override { toolbar_.ShowTexts(texts); }
+  void ShowCaption(const std::string& caption) override;
+  void ShowLevelCounterHint(const std::string& hint) override;
+  void ShowLevelSelectorRange(int last) override { toolbar_.ShowLevelSelectorRange(last); }
+  void ShowLevelSelector(int position) override { toolbar_.ShowLevelSelector(position); }
+  void ShowSoundSwitch(bool on) override { toolbar_.button(ToolButton::Sound).set_down(on); }
   void RepaintLevelButtons() override;
-
-  // FrontEnd: the toolbar's commands that the window carries out itself.
-  void RequestClose() override;
+  void ShowSplash() override;
   void AskLanguage() override;
-  void OpenRules(int help_context) override;
   void ShowInfo() override;
+  void ReportSoundFailure(const std::string& text) override;
+  void RequestClose() override;
+  void OpenRules(int help_context) override;
   void OpenMakerPage() override;
+  // GameQuestions, answered by the game's dialogs, the file choosers and the message boxes.
+  int ShowModal(Dialog dialog) override { return questions_->ShowModal(dialog); }
+  std::optional<std::string> ChooseSaveFile(const std::string& folder,
+                                            const std::optional<std::string>& file_name) override {
+    return questions_->ChooseSaveFile(folder, file_name);
+  }
+  std::optional<std::string> ChooseOpenFile(const std::string& start_path) override {
+    return questions_->ChooseOpenFile(start_path);
+  }
+  bool AskYesNoWarning(const std::string& text) override { return questions_->AskYesNoWarning(text); }
+  void ShowErrorMessage(const std::string& text) override { questions_->ShowErrorMessage(text); }
 
   static constexpr UINT_PTR kAnimationTimer = 1;
-  static constexpr UINT kAnimationInterval = 75;  // milliseconds
 
-  GameState state_;
-  Random random_;
-  // Made by the creation step once the view and the sounds are there; gone before them.
-  std::unique_ptr<Game> game_;
-  std::unique_ptr<GameFiles> files_;
-  std::unique_ptr<GameCommands> commands_;
   SettingsStore ini_;
   FormHelper form_helper_{ini_};
   GameDialogs* dialogs_ = nullptr;
-  bool first_show_ = false;
   // Set once the creation step has run to its end: only a window that was made whole saves its
   // placement and posts the end of the program when it goes.
   bool created_ = false;
 
   OwnedIcon icon_;
-  Toolbar toolbar_{state_.language};
+  Toolbar toolbar_;
   PaintBox box_;
   std::unique_ptr<PlayerQuestions> questions_;
 
   // The bitmap list, the cell buffer and the surfaces the view draws on.
   std::unique_ptr<GdiBitmapSurface> tile_sheet_, frame_sheet_, glyph_sheet_, cell_buffer_;
   std::unique_ptr<GdiWindowSurface> box_surface_, level_counter_surface_;
-  std::unique_ptr<BoardView> view_;
-
+  SoundImages sound_images_;
   WinmmOutput wave_output_;
-  std::unique_ptr<SoundPlayer> sounds_;
+
+  // Made by the creation step once the surfaces are there; gone before them.
+  std::unique_ptr<GameSession> session_;
 
   // The help hook lives from the window's creation to its close.
   std::unique_ptr<hh::THookHelpSystem> help_hook_;

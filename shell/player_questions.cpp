@@ -21,6 +21,7 @@ int PlayerQuestions::ShowModal(Dialog dialog) {
     case Dialog::AllSolved: return dialogs_->ShowAllSolved();
     case Dialog::Restart: return dialogs_->ShowRestart();
     case Dialog::GiveUp: return dialogs_->ShowGiveUp();
+    case Dialog::EndGame: return dialogs_->ShowEndGame();
   }
   return kModalCancel;
 }

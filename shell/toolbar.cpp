@@ -3,7 +3,6 @@
 
 #include <oleacc.h>
 
-#include "core/texts.h"
 #include "midend/front_texts.h"
 #include "platform/win32/utf16.h"
 #include "shell/forms/painting.h"
@@ -38,14 +37,11 @@ constexpr RECT kLevelScroll{297, 8, 297 + 84, 8 + 19};
 
 }  // namespace
 
-Toolbar::Toolbar(const Language& language)
-    : language_(language),
-      level_scroll_name_(*this, level_scroll_, ROLE_SYSTEM_SCROLLBAR),
+Toolbar::Toolbar()
+    : level_scroll_name_(*this, level_scroll_, ROLE_SYSTEM_SCROLLBAR),
       level_counter_name_(*this, level_counter_, ROLE_SYSTEM_STATICTEXT) {}
 
-bool Toolbar::Create(HWND main_window, PaintBox::PaintHandler paint_level_counter,
-                     std::function<void()> update_caption) {
-  update_caption_ = std::move(update_caption);
+bool Toolbar::Create(HWND main_window, PaintBox::PaintHandler paint_level_counter) {
   if (!tooltips_.Create(main_window)) return false;
   label_font_ = CreateUiFont(L"MS Sans Serif", -12);
   for (int i = 0; i < kToolButtonCount; ++i) {
@@ -113,23 +109,20 @@ void Toolbar::SetLevelLabel(const std::string& text) {
   RedrawWindow(GetParent(level_label_), &area, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
-void Toolbar::ApplyLanguage() {
-  const ToolbarTexts texts = ToolbarTextsFor(language_.value());
+void Toolbar::ShowTexts(const ToolbarTexts& texts) {
   for (const ToolbarHint& hint : texts.hints) SetHint(button(hint.button).handle(), hint.text);
   SetHint(level_scroll(), texts.level_selector_hint);
   SetLevelLabel(texts.level_label);
   SetHint(button(ToolButton::Tongue).handle(), texts.tongue_hint);
-  update_caption_();
+  press_action_name_ = Utf8ToWide(texts.press_action);
 }
 
-void Toolbar::SetLevelSelectorRange(int last) { SetScrollRange(level_scroll(), SB_CTL, 1, last, TRUE); }
+void Toolbar::ShowLevelSelectorRange(int last) { SetScrollRange(level_scroll(), SB_CTL, 1, last, TRUE); }
 
-void Toolbar::SetLevelSelector(int position) { SetScrollPos(level_scroll(), SB_CTL, position, TRUE); }
+void Toolbar::ShowLevelSelector(int position) { SetScrollPos(level_scroll(), SB_CTL, position, TRUE); }
 
 std::wstring Toolbar::NameOf(HWND control) const { return tooltips_.Hint(control); }
 
-std::wstring Toolbar::PressActionName() const {
-  return Utf8ToWide(Bilingual(language_.value(), "Drücken", "Press"));
-}
+std::wstring Toolbar::PressActionName() const { return press_action_name_; }
 
 }  // namespace verlumo

@@ -1,18 +1,16 @@
 // The main window's toolbar: twelve flat speed buttons, the level display (a black box with a
 // lowered frame, the level label and the level counter) and the level selector. It shows the
-// window's language-dependent texts and the level selector for the rules, and tells a screen
-// reader its controls' hints as their names.
+// texts and the level selector the game session tells the window, and tells a screen reader its
+// controls' hints as their names.
 #pragma once
 
 #include <windows.h>
 
 #include <array>
-#include <functional>
 #include <string>
 
-#include "core/game_display.h"
-#include "core/language.h"
 #include "midend/commands.h"
+#include "midend/front_texts.h"
 #include "shell/forms/accessible_control.h"
 #include "shell/forms/gdi_handles.h"
 #include "shell/forms/speed_button.h"
@@ -28,24 +26,21 @@ constexpr int kToolButtonCount = kCommandCount;
 constexpr int kFirstToolButtonId = 100;
 constexpr int kLevelScrollId = 200;
 
-class Toolbar final : public ControlsDisplay, private ControlWords {
+class Toolbar final : private ControlWords {
  public:
   static constexpr int kHeight = 33;
 
-  // The texts follow the language; the language outlives the toolbar.
-  explicit Toolbar(const Language& language);
+  Toolbar();
 
   // Creates the controls as children of the main window. The level counter's paint handler is
-  // the view's, and so is the caption update that follows each re-wording; a failure to create
-  // any control gives false.
-  bool Create(HWND main_window, PaintBox::PaintHandler paint_level_counter,
-              std::function<void()> update_caption);
+  // the game session's; a failure to create any control gives false.
+  bool Create(HWND main_window, PaintBox::PaintHandler paint_level_counter);
 
-  // The hints and the level label in the current language, then the caption.
-  void ApplyLanguage() override;
+  // The hints, the level label and the name of a press.
+  void ShowTexts(const ToolbarTexts& texts);
   // The scroll bar only shows the selector; the rules start the levels.
-  void SetLevelSelectorRange(int last) override;
-  void SetLevelSelector(int position) override;
+  void ShowLevelSelectorRange(int last);
+  void ShowLevelSelector(int position);
 
   // The panel and the level display's black box and frame.
   void Paint(HDC dc) const;
@@ -64,8 +59,7 @@ class Toolbar final : public ControlsDisplay, private ControlWords {
   std::wstring NameOf(HWND control) const override;
   std::wstring PressActionName() const override;
 
-  const Language& language_;
-  std::function<void()> update_caption_;
+  std::wstring press_action_name_;
   // The level selector and the level counter are named by their hints; the facts outlive the
   // windows they describe.
   NamedControl level_scroll_name_;

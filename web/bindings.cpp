@@ -1,7 +1,8 @@
-// The module's entry points for the page's script (web/verlumo.js): start a game, a press on
-// the board, a toolbar command, a level selector request, a timer tick, a full repaint, and the
-// pixels and the progress the page shows and keeps. The calls that may ask the player a
-// question are suspended while the page's dialog is open; the page starts them as async calls.
+// The module's entry points for the page's script (web/verlumo.js): start a game, its first
+// activation, a press on the board, a toolbar command, a level selector request, a timer tick, a
+// full repaint, and the pixels and the progress the page shows and keeps. Each passes the page's
+// event on to the game session. The calls that may ask the player a question are suspended while
+// the page's dialog is open; the page starts them as async calls.
 #include <emscripten/emscripten.h>
 
 #include <algorithm>
@@ -14,11 +15,14 @@
 #include <vector>
 
 #include "view/board_geometry.h"
-#include "web/game_session.h"
+#include "core/file_io.h"
+#include "core/paths.h"
+#include "web/memory_game.h"
 #include "web/page_bridge.h"
 
 extern "C" {
 void vl_page_game_saved(const char* path);
+void vl_page_close();
 }
 
 namespace verlumo {
@@ -26,8 +30,7 @@ namespace {
 
 struct Page {
   PageBridge bridge;
-  bool sound_on = true;
-  std::unique_ptr<GameSession> session;
+  std::unique_ptr<MemoryGame> game;
   // What the page was last given: the board area and the level counter as RGBA bytes. The
   // copies onto each surface since then are logged, so that only the rectangle they covered
   // is converted again: a tick changes one cell of the board area.
@@ -88,9 +91,32 @@ std::array<int, 4> ToRgba(const MemorySurface& surface, std::vector<CopyRecord>&
   return {left, top, right - left, bottom - top};
 }
 
+GameSession& TheSession() { return ThePage().game->session(); }
+
 // A game file written by the command that just ended goes to the page as a download.
 void OfferSavedGame() {
   if (const std::optional<std::string> saved = ThePage().bridge.TakeSavedGame()) vl_page_game_saved(saved->c_str());
+}
+
+// The progress the browser kept is the game file in use: a name in the game folder, whatever
+// folders the stored name may hold (none kept: noname.vlm), and at most 500 flags written there
+// as the file's bytes. Flags that are not such hexadecimal bytes are left out, and the game
+// starts as from a missing file.
+std::string StoredGameFile(const char* stored_name, const char* stored_flags) {
+  const std::string name = FileNameOf(stored_name);
+  const std::string path = kGameFolder + (name.empty() || name == "." || name == ".." ? kDefaultGameFileName : name);
+  if (stored_flags == nullptr) return path;
+  const std::string hex = stored_flags;
+  const bool valid = hex.size() % 2 == 0 && hex.size() <= 2 * kMaxLevels &&
+                     hex.find_first_not_of("0123456789abcdef") == std::string::npos;
+  if (!valid) return path;
+  const auto nibble = [](char c) { return c >= 'a' ? c - 'a' + 10 : c - '0'; };
+  std::vector<std::uint8_t> flags;
+  for (std::size_t i = 0; i < hex.size(); i += 2) {
+    flags.push_back(static_cast<std::uint8_t>(nibble(hex[i]) * 16 + nibble(hex[i + 1])));
+  }
+  ReplaceFileContents(path, flags);
+  return path;
 }
 
 }  // namespace
@@ -100,10 +126,12 @@ using verlumo::ThePage;
 
 extern "C" {
 
-// The page has put the level file and the asset records into the game folder, and the stored
-// progress as the current game file. Returns an empty text, or why the game cannot start.
+// The page has put the level file and the asset records into the game folder, and passes what
+// the browser kept: language, level, sound switch, the game file's name and its flags in
+// hexadecimal (empty name: none kept; null flags: none kept). Returns an empty text, or why the
+// game cannot start.
 EMSCRIPTEN_KEEPALIVE const char* vl_start(std::uint32_t seed, int language, int stored_level, int sound_on,
-                                           const char* game_file) {
+                                           const char* stored_name, const char* stored_flags) {
   using namespace verlumo;
   static std::string error;
   const std::string folder = kGameFolder;
@@ -113,40 +141,46 @@ EMSCRIPTEN_KEEPALIVE const char* vl_start(std::uint32_t seed, int language, int 
   error = assets.error;
   if (!error.empty()) return error.c_str();
   Page& page = ThePage();
-  page.sound_on = sound_on != 0;
-  PageBridge& bridge = page.bridge;
-  page.session = std::make_unique<GameSession>(
-      std::move(assets), PageRoles{bridge, bridge, bridge, bridge, bridge, [&page] { return page.sound_on; }});
-  bridge.Attach(*page.session);
-  page.session->box.AttachLog(&page.box_copies);
-  page.session->levelbox.AttachLog(&page.counter_copies);
-  page.session->Start(folder, seed, language, stored_level, game_file);
+  page.game = std::make_unique<MemoryGame>(std::move(assets), page.bridge, page.bridge);
+  page.bridge.Attach(page.game->session());
+  page.game->box.AttachLog(&page.box_copies);
+  page.game->levelbox.AttachLog(&page.counter_copies);
+  StoredSettings settings{language, stored_level, std::nullopt, sound_on != 0};
+  settings.game_file = StoredGameFile(stored_name, stored_flags);
+  GameSession& session = page.game->session();
+  session.ReadProgressAndLevels(folder, seed, settings);
+  session.StartFirstLevel();
   return error.c_str();
 }
 
-EMSCRIPTEN_KEEPALIVE void vl_press(int x, int y) {
-  if (const std::optional<verlumo::Cell> cell = verlumo::CellAt(x, y)) {
-    ThePage().session->game().PressCell(cell->column, cell->row);
+// The first activation: the splash, then the language question while none was chosen.
+EMSCRIPTEN_KEEPALIVE void vl_activate() { verlumo::TheSession().Activate(); }
+
+EMSCRIPTEN_KEEPALIVE void vl_press(int x, int y) { verlumo::TheSession().PressBoard(x, y); }
+
+// A toolbar command; then the game file it saved goes out as a download, and a close it asked
+// for is carried out: the end-game question, the save offered, and the page ends the game.
+EMSCRIPTEN_KEEPALIVE void vl_command(int command) {
+  using namespace verlumo;
+  if (command < 0 || command >= kCommandCount) return;
+  GameSession& session = TheSession();
+  session.Run(static_cast<Command>(command));
+  OfferSavedGame();
+  if (ThePage().bridge.TakeCloseRequest() && session.AskToClose()) {
+    session.Close();
+    OfferSavedGame();
+    vl_page_close();
   }
 }
 
-EMSCRIPTEN_KEEPALIVE void vl_command(int command) {
-  if (command < 0 || command >= verlumo::kCommandCount) return;
-  ThePage().session->commands().Run(static_cast<verlumo::Command>(command));
-  verlumo::OfferSavedGame();
-}
-
 EMSCRIPTEN_KEEPALIVE void vl_move_level_selector(int request, int shown, int tracked) {
-  ThePage().session->commands().MoveLevelSelector(static_cast<verlumo::SelectorRequest>(request), shown, tracked);
+  verlumo::TheSession().MoveLevelSelector(static_cast<verlumo::SelectorRequest>(request), shown, tracked);
 }
-
-// The first start's language question, after the splash.
-EMSCRIPTEN_KEEPALIVE void vl_ask_language() { ThePage().bridge.AskLanguage(); }
 
 // The language chosen in the info dialog, while that dialog is open.
-EMSCRIPTEN_KEEPALIVE void vl_set_language(int language) { ThePage().session->state.language.Set(language); }
+EMSCRIPTEN_KEEPALIVE void vl_set_language(int language) { verlumo::TheSession().language().Set(language); }
 
-EMSCRIPTEN_KEEPALIVE int vl_language() { return ThePage().session->state.language.value(); }
+EMSCRIPTEN_KEEPALIVE int vl_language() { return verlumo::TheSession().state().language.value(); }
 
 EMSCRIPTEN_KEEPALIVE const char* vl_texts() {
   static std::string texts;
@@ -154,19 +188,16 @@ EMSCRIPTEN_KEEPALIVE const char* vl_texts() {
   return texts.c_str();
 }
 
-EMSCRIPTEN_KEEPALIVE void vl_set_sound(int on) { ThePage().sound_on = on != 0; }
+EMSCRIPTEN_KEEPALIVE void vl_tick() { verlumo::TheSession().Tick(); }
 
-EMSCRIPTEN_KEEPALIVE void vl_tick() { ThePage().session->view().TimerTimer(); }
-
-EMSCRIPTEN_KEEPALIVE void vl_paint() { ThePage().session->view().PaintBoardArea(); }
+EMSCRIPTEN_KEEPALIVE void vl_paint() { verlumo::TheSession().PaintBoardArea(); }
 
 // Bit 0: the board area changed since the last call, in the rectangle at vl_box_changed; bit 1:
 // the level counter did. Their RGBA bytes are at vl_box_rgba and vl_counter_rgba.
 EMSCRIPTEN_KEEPALIVE int vl_present() {
   verlumo::Page& page = ThePage();
-  page.box_changed = verlumo::ToRgba(page.session->box, page.box_copies, page.box_rgba);
-  const bool counter_changed =
-      verlumo::ToRgba(page.session->levelbox, page.counter_copies, page.counter_rgba)[2] > 0;
+  page.box_changed = verlumo::ToRgba(page.game->box, page.box_copies, page.box_rgba);
+  const bool counter_changed = verlumo::ToRgba(page.game->levelbox, page.counter_copies, page.counter_rgba)[2] > 0;
   return (page.box_changed[2] > 0 ? 1 : 0) | (counter_changed ? 2 : 0);
 }
 
@@ -175,18 +206,20 @@ EMSCRIPTEN_KEEPALIVE const int* vl_box_changed() { return ThePage().box_changed.
 EMSCRIPTEN_KEEPALIVE const std::uint8_t* vl_box_rgba() { return ThePage().box_rgba.data(); }
 EMSCRIPTEN_KEEPALIVE const std::uint8_t* vl_counter_rgba() { return ThePage().counter_rgba.data(); }
 
-// What the page keeps in the browser's storage: language, level, game file and the 500 flags
-// as hexadecimal bytes, one line each.
+// What the page keeps in the browser's storage: language, level, game file, the 500 flags as
+// hexadecimal bytes and the sound switch, one line each.
 EMSCRIPTEN_KEEPALIVE const char* vl_progress() {
   static constexpr char kHex[] = "0123456789abcdef";
   verlumo::Page& page = ThePage();
-  const verlumo::GameState& state = page.session->state;
-  std::string progress = std::to_string(state.language.value()) + "\n" + std::to_string(state.current_level) +
-                         "\n" + state.current_game_file + "\n";
-  for (const std::uint8_t flag : state.solved_flags) {
+  verlumo::GameSession& session = verlumo::TheSession();
+  const verlumo::StoredSettings settings = session.settings();
+  std::string progress = std::to_string(settings.language) + "\n" + std::to_string(settings.level) + "\n" +
+                         settings.game_file.value_or("") + "\n";
+  for (const std::uint8_t flag : session.state().solved_flags) {
     progress += kHex[flag >> 4];
     progress += kHex[flag & 15];
   }
+  progress += settings.sound ? "\n1" : "\n0";
   page.progress = std::move(progress);
   return page.progress.c_str();
 }

@@ -8,14 +8,16 @@
 #include "core/file_io.h"
 #include "core/paths.h"
 #include "view/status_texts.h"
+#include "midend/front_texts.h"
 #include "verlumo_version.h"
-#include "web/game_session.h"
 
 // The page's script; those that wait for the player are suspended calls.
 extern "C" {
 void vl_page_set_caption(const char* text);
 void vl_page_set_counter_hint(const char* text);
 void vl_page_apply_texts(const char* json);
+void vl_page_show_sound_switch(int on);
+void vl_page_show_splash();
 void vl_page_set_selector_range(int last);
 void vl_page_set_selector(int position);
 int vl_page_ask_message(int message);
@@ -27,7 +29,6 @@ int vl_page_ask_language();
 void vl_page_show_info();
 void vl_page_open_rules(int help_context);
 void vl_page_open_maker_page(const char* address);
-void vl_page_close();
 int vl_page_audio_ready();
 int vl_page_play_wave(const std::uint8_t* image);
 void vl_page_stop_wave();
@@ -62,27 +63,27 @@ void AppendField(std::string& json, const char* name, const std::string& text) {
 
 }  // namespace
 
-void PageBridge::SetCaption(const std::string& caption) { vl_page_set_caption(caption.c_str()); }
+void PageBridge::ShowTexts(const ToolbarTexts&) { vl_page_apply_texts(TextsJson().c_str()); }
 
-void PageBridge::SetLevelCounterHint(const std::string& hint) { vl_page_set_counter_hint(hint.c_str()); }
+void PageBridge::ShowCaption(const std::string& caption) { vl_page_set_caption(caption.c_str()); }
 
-void PageBridge::ApplyLanguage() {
-  vl_page_apply_texts(TextsJson().c_str());
-  session_->view().UpdateCaption();
-}
+void PageBridge::ShowLevelCounterHint(const std::string& hint) { vl_page_set_counter_hint(hint.c_str()); }
 
-void PageBridge::SetLevelSelectorRange(int last) { vl_page_set_selector_range(last); }
+void PageBridge::ShowLevelSelectorRange(int last) { vl_page_set_selector_range(last); }
 
-void PageBridge::SetLevelSelector(int position) { vl_page_set_selector(position); }
+void PageBridge::ShowLevelSelector(int position) { vl_page_set_selector(position); }
 
-int PageBridge::AskMessage(Message message) { return vl_page_ask_message(static_cast<int>(message)); }
+void PageBridge::ShowSoundSwitch(bool on) { vl_page_show_sound_switch(on ? 1 : 0); }
+
+void PageBridge::ShowSplash() { vl_page_show_splash(); }
 
 int PageBridge::ShowModal(Dialog dialog) {
   switch (dialog) {
-    case Dialog::Solved: return AskMessage(Message::kSolved);
-    case Dialog::AllSolved: return AskMessage(Message::kAllSolved);
-    case Dialog::Restart: return AskMessage(Message::kRestart);
-    case Dialog::GiveUp: return AskMessage(Message::kGiveUp);
+    case Dialog::Solved: return vl_page_ask_message(static_cast<int>(Message::kSolved));
+    case Dialog::AllSolved: return vl_page_ask_message(static_cast<int>(Message::kAllSolved));
+    case Dialog::Restart: return vl_page_ask_message(static_cast<int>(Message::kRestart));
+    case Dialog::GiveUp: return vl_page_ask_message(static_cast<int>(Message::kGiveUp));
+    case Dialog::EndGame: return vl_page_ask_message(static_cast<int>(Message::kEndGame));
   }
   return kModalCancel;
 }
@@ -101,7 +102,7 @@ std::optional<std::string> PageBridge::TakeSavedGame() {
   std::optional<std::string> chosen = std::exchange(chosen_save_, std::nullopt);
   if (!chosen) return std::nullopt;
   const std::string path = ChangeExtension(*chosen, kGameFileExtension);
-  const SolvedFlags& flags = session_->state.solved_flags;
+  const SolvedFlags& flags = session_->state().solved_flags;
   const FileRead written = ReadFilePrefix(path, flags.size() + 1);
   if (written.error != 0 || !std::equal(written.bytes.begin(), written.bytes.end(), flags.begin(), flags.end())) {
     return std::nullopt;
@@ -118,16 +119,9 @@ bool PageBridge::AskYesNoWarning(const std::string& text) { return vl_page_ask_y
 
 void PageBridge::ShowErrorMessage(const std::string& text) { vl_page_show_error(text.c_str()); }
 
-// A page cannot close its tab: the end-game question, the save offered, and the page ends the game.
-void PageBridge::RequestClose() {
-  if (AskMessage(Message::kEndGame) != kModalYes) return;
-  session_->files().SaveGame();
-  vl_page_close();
-}
-
 void PageBridge::AskLanguage() {
   const int chosen = vl_page_ask_language();
-  if (chosen != kLanguageUnset) session_->state.language.Set(chosen);
+  if (chosen != kLanguageUnset) session_->language().Set(chosen);
 }
 
 void PageBridge::OpenRules(int help_context) { vl_page_open_rules(help_context); }
@@ -143,7 +137,7 @@ bool PageBridge::PlayImage(const std::uint8_t* image) { return vl_page_play_wave
 void PageBridge::Stop(bool) { vl_page_stop_wave(); }
 
 std::string PageBridge::TextsJson() const {
-  const int language = session_->state.language.value();
+  const int language = session_->state().language.value();
   std::string json = "{";
   const ToolbarTexts toolbar = ToolbarTextsFor(language);
   for (const ToolbarHint& hint : toolbar.hints) {

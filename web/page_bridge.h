@@ -1,48 +1,43 @@
-// The web page's side of the game: every role the rules and the view ask of a front end (the
-// caption and hints, the level selector, the sounds, the questions, the commands only a page
-// can carry out), each passed on to the page's script. The questions wait for the player's
-// answer: the page's dialogs are promises, and the call is suspended until they settle.
+// The web page's side of the game: what the game session tells a front end (texts, caption, the
+// level selector, the sound switch, the questions, the requests only a page can carry out) and the
+// sound output, each passed on to the page's script. The questions wait for the player's answer:
+// the page's dialogs are promises, and the call is suspended until they settle.
 #pragma once
 
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 
-#include "core/game_display.h"
-#include "core/game_questions.h"
-#include "midend/commands.h"
-#include "midend/front_texts.h"
-#include "view/board_view.h"
+#include "midend/front_end.h"
+#include "midend/game_session.h"
 #include "view/sound_player.h"
 
 namespace verlumo {
 
-class GameSession;
-
 // The folder of the page's files in the module's memory file system: the level file, the asset
-// records and the game files. The page's script (verlumo.js) names the same folder.
+// records and the game files.
 constexpr const char* kGameFolder = "/game/";
 
-class PageBridge final : public ViewHost,
-                         public ControlsDisplay,
-                         public GameQuestions,
-                         public FrontEnd,
-                         public WaveOutput {
+class PageBridge final : public FrontEnd, public WaveOutput {
  public:
   void Attach(GameSession& session) { session_ = &session; }
 
-  // ViewHost
-  void SetCaption(const std::string& caption) override;
-  void SetLevelCounterHint(const std::string& hint) override;
+  // FrontEnd: what the page shows.
+  void ShowTexts(const ToolbarTexts& texts) override;
+  void ShowCaption(const std::string& caption) override;
+  void ShowLevelCounterHint(const std::string& hint) override;
+  void ShowLevelSelectorRange(int last) override;
+  void ShowLevelSelector(int position) override;
+  void ShowSoundSwitch(bool on) override;
   // The page's buttons draw themselves.
   void RepaintLevelButtons() override {}
 
-  // ControlsDisplay
-  void ApplyLanguage() override;
-  void SetLevelSelectorRange(int last) override;
-  void SetLevelSelector(int position) override;
-
-  // GameQuestions, each a dialog of the page that the call waits for.
+  // FrontEnd: the dialogs of the page, each one a call that waits for the player.
+  void ShowSplash() override;
+  void AskLanguage() override;
+  void ShowInfo() override;
+  void ReportSoundFailure(const std::string& text) override { ShowErrorMessage(text); }
   int ShowModal(Dialog dialog) override;
   bool AskYesNoWarning(const std::string& text) override;
   void ShowErrorMessage(const std::string& text) override;
@@ -52,11 +47,10 @@ class PageBridge final : public ViewHost,
   // The browser's file chooser; the page copies the chosen file into the game folder.
   std::optional<std::string> ChooseOpenFile(const std::string& start_path) override;
 
-  // FrontEnd
-  void RequestClose() override;
-  void AskLanguage() override;
+  // FrontEnd: requests. A page cannot close its tab; the close is carried out once the command
+  // that asked for it has ended (TakeCloseRequest).
+  void RequestClose() override { close_requested_ = true; }
   void OpenRules(int help_context) override;
-  void ShowInfo() override;
   void OpenMakerPage() override;
 
   // WaveOutput: the page plays the image through Web Audio once the player has pressed
@@ -73,12 +67,12 @@ class PageBridge final : public ViewHost,
   // After a command: the game file just written, which the page offers as a download; nothing
   // when no save dialog was answered or the file does not hold the game.
   std::optional<std::string> TakeSavedGame();
+  bool TakeCloseRequest() { return std::exchange(close_requested_, false); }
 
  private:
-  int AskMessage(Message message);
-
   GameSession* session_ = nullptr;
   std::optional<std::string> chosen_save_;
+  bool close_requested_ = false;
 };
 
 }  // namespace verlumo

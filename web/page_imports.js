@@ -16,6 +16,10 @@ mergeInto(LibraryManager.library, {
   vl_page_apply_texts: function (json) { window.verlumoPage.applyTexts(JSON.parse(UTF8ToString(json))); },
   vl_page_set_selector_range: function (last) { window.verlumoPage.setSelectorRange(last); },
   vl_page_set_selector: function (position) { window.verlumoPage.setSelector(position); },
+  vl_page_show_sound_switch: function (on) { window.verlumoPage.showSoundSwitch(on !== 0); },
+  vl_page_show_splash: function () {
+    return Asyncify.handleAsync(function () { return window.verlumoPage.showSplash(); });
+  },
   vl_page_ask_message: function (message) {
     return Asyncify.handleAsync(function () { return window.verlumoPage.askMessage(message); });
   },

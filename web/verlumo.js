@@ -40,7 +40,7 @@
   let busy = false;           // a call of the module runs, or waits for the player
   let dialogOpen = 0;
   let selector = { last: 1, position: 1 };
-  let soundOn = true;
+  let startedAt = 0;         // the splash's timer runs from here
   let storage = null;         // the browser's storage, while it takes what we write
   let storedProgress = '';
   let audio = null;
@@ -93,17 +93,12 @@
     const progress = Module.UTF8ToString(Module._vl_progress());
     if (progress === storedProgress) return;
     storedProgress = progress;
-    const [tongue, level, save, flags] = progress.split('\n');
+    const [tongue, level, save, flags, sound] = progress.split('\n');
     write('tongue', tongue);
     write('level', level);
     write('save', save);
     write('flags', flags);
-  }
-
-  function flagsFromHex(hex) {
-    const bytes = new Uint8Array(hex.length / 2);
-    for (let i = 0; i < bytes.length; ++i) bytes[i] = parseInt(hex.substr(i * 2, 2), 16);
-    return bytes;
+    write('sound', sound);
   }
 
   // Pictures --------------------------------------------------------------------------------
@@ -437,7 +432,7 @@
   }
 
   // The splash: until a click on it, or the first tick of its timer, which runs from the start.
-  function showSplash(startedAt) {
+  function showSplash() {
     const dialog = openDialog({ width: 200, height: 150, splash: true });
     dialog.frame.dataset.dialog = 'splash';
     dialog.client.append(place(picture('splash'), [0, 0]));
@@ -557,12 +552,6 @@
       button.addEventListener('click', () => {
         button.classList.remove('pressed');
         if (busy || dialogOpen) return;
-        if (command === kSoundCommand) {
-          soundOn = !soundOn;
-          button.classList.toggle('down', soundOn);
-          Module._vl_set_sound(soundOn ? 1 : 0);
-          write('sound', soundOn ? '1' : '0');
-        }
         call('vl_command', ['number'], [command]);
       });
     }
@@ -608,7 +597,7 @@
   }
 
   async function start() {
-    const startedAt = performance.now();
+    startedAt = performance.now();
     if (typeof WebAssembly !== 'object') {
       notice('This browser cannot run Verlumo: it has no WebAssembly. / Dieser Browser kann Verlumo nicht spielen: ihm fehlt WebAssembly.');
       return;
@@ -627,18 +616,10 @@
     Module.FS.mkdir(kGameFolder);
     kRecords.forEach((name, i) => Module.FS.writeFile(kGameFolder + name, records[i]));
 
-    // The progress kept in the browser is the game file in use. What storage holds is taken
-    // as a name in the game folder and as at most 500 flags, whatever else it may hold.
-    const storedName = read('save', '').replace(/^.*[\\/]/, '');
-    const save = kGameFolder + (storedName && storedName !== '.' && storedName !== '..' ? storedName : 'noname.vlm');
-    const flags = read('flags', null);
-    if (flags !== null && /^([0-9a-f]{2}){0,500}$/.test(flags)) Module.FS.writeFile(save, flagsFromHex(flags));
-    soundOn = read('sound', '1') !== '0';
     const seed = params.has('seed') ? Number(params.get('seed')) >>> 0 : crypto.getRandomValues(new Uint32Array(1))[0];
 
     setUpToolbar();
     setUpSelector();
-    $('#toolbar .speed[data-command="4"]').classList.toggle('down', soundOn);
     boxCanvas.addEventListener('pointerdown', (event) => {
       if (busy || dialogOpen || event.button !== 0) return;
       const bounds = boxCanvas.getBoundingClientRect();
@@ -649,14 +630,18 @@
     for (const type of ['pointerdown', 'keydown']) document.addEventListener(type, wakeAudio, true);
 
     busy = true;
-    const failure = await Module.ccall('vl_start', 'string', ['number', 'number', 'number', 'number', 'string'],
-                                       [seed, Number(read('tongue', kUnset)), Number(read('level', 1)), soundOn ? 1 : 0, save],
+    const failure = await Module.ccall('vl_start', 'string', ['number', 'number', 'number', 'number', 'string', 'string'],
+                                       [seed, Number(read('tongue', kUnset)), Number(read('level', 1)),
+                                        read('sound', '1') !== '0' ? 1 : 0, read('save', ''), read('flags', null)],
                                        { async: true });
     busy = false;
     if (failure) {
       notice('The game\'s pictures and sounds cannot be read: ' + failure);
       return;
     }
+    // The first activation (the splash, then the language question while none was chosen)
+    // waits for the player; the board is painted meanwhile, as under a Windows modal dialog.
+    const activation = call('vl_activate', [], []);
     Module._vl_paint();
     present();
     performance.mark('verlumo-first-board');
@@ -665,9 +650,7 @@
     if (!params.has('still')) {
       timer = setInterval(() => { Module._vl_tick(); present(); }, kTimerInterval);
     }
-    // The first activation: the splash, then the language question while none was chosen.
-    await showSplash(startedAt);
-    if (Module._vl_language() === kUnset) await call('vl_ask_language', [], []);
+    await activation;
     document.body.dataset.ready = '1';
   }
 
@@ -678,6 +661,8 @@
     applyTexts,
     setSelectorRange,
     setSelector,
+    showSoundSwitch: (on) => $('#toolbar .speed[data-command="' + kSoundCommand + '"]').classList.toggle('down', on),
+    showSplash,
     askMessage,
     chooseSaveFile,
     chooseOpenFile,

@@ -9,33 +9,36 @@
 #include <string>
 
 #include "core/file_io.h"
-#include "web/game_session.h"
+#include "web/memory_game.h"
 
 namespace {
 
 using namespace verlumo;
 
 // The page around the board, for a game that only draws: nothing is shown or played, and the
-// one question answered is the save dialog's, with the file the tool writes.
-class NoPage final : public ViewHost, public ControlsDisplay, public GameQuestions, public FrontEnd, public WaveOutput {
+// questions answered are the file choosers', with the files the tool names.
+class NoPage final : public FrontEnd, public WaveOutput {
  public:
-  void SetCaption(const std::string&) override {}
-  void SetLevelCounterHint(const std::string&) override {}
+  void ShowTexts(const ToolbarTexts&) override {}
+  void ShowCaption(const std::string&) override {}
+  void ShowLevelCounterHint(const std::string&) override {}
+  void ShowLevelSelectorRange(int) override {}
+  void ShowLevelSelector(int) override {}
+  void ShowSoundSwitch(bool) override {}
   void RepaintLevelButtons() override {}
-  void ApplyLanguage() override {}
-  void SetLevelSelectorRange(int) override {}
-  void SetLevelSelector(int) override {}
+  void ShowSplash() override {}
+  void AskLanguage() override {}
+  void ShowInfo() override {}
+  void ReportSoundFailure(const std::string&) override {}
   int ShowModal(Dialog) override { return kModalCancel; }
   std::optional<std::string> ChooseSaveFile(const std::string&, const std::optional<std::string>&) override {
     return save_to;
   }
-  std::optional<std::string> ChooseOpenFile(const std::string&) override { return {}; }
+  std::optional<std::string> ChooseOpenFile(const std::string&) override { return open_from; }
   bool AskYesNoWarning(const std::string&) override { return true; }
   void ShowErrorMessage(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
   void RequestClose() override {}
-  void AskLanguage() override {}
   void OpenRules(int) override {}
-  void ShowInfo() override {}
   void OpenMakerPage() override {}
   unsigned DeviceCount() override { return 0; }
   bool PlayImage(const std::uint8_t*) override { return false; }
@@ -44,6 +47,7 @@ class NoPage final : public ViewHost, public ControlsDisplay, public GameQuestio
   std::string ErrorText(std::uint32_t) override { return {}; }
 
   std::string save_to;
+  std::string open_from;
 };
 
 std::vector<std::uint8_t> ReadWhole(const std::string& path) {
@@ -89,21 +93,29 @@ int main(int argc, char** argv) {
   }
   WritePpm(assets.sheets[0], out + "tiles.ppm");
   NoPage page;
-  GameSession session(std::move(assets), PageRoles{page, page, page, page, page, [] { return false; }});
-  // As the page starts on a fresh profile: no language, level 1, no game file yet.
-  session.Start(std::string(argv[2]) + "/", static_cast<std::uint32_t>(std::strtoul(argv[3], nullptr, 10)),
-                kLanguageUnset, 1, out + "no-such-game.vlm");
-  session.view().PaintBoardArea();
-  WritePpm(session.box, out + "board_paint.ppm");
-  WritePpm(session.levelbox, out + "counter.ppm");
-  session.view().TimerTimer();
-  WritePpm(session.box, out + "board_tick.ppm");
+  MemoryGame game(std::move(assets), page, page);
+  GameSession& session = game.session();
+  // As the page starts on a fresh profile: no language, level 1, no game file yet, sound off.
+  session.ReadProgressAndLevels(std::string(argv[2]) + "/",
+                                static_cast<std::uint32_t>(std::strtoul(argv[3], nullptr, 10)),
+                                {kLanguageUnset, 1, out + "no-such-game.vlm", false});
+  session.StartFirstLevel();
+  session.PaintBoardArea();
+  WritePpm(game.box, out + "board_paint.ppm");
+  WritePpm(game.levelbox, out + "counter.ppm");
+  session.Tick();
+  WritePpm(game.box, out + "board_tick.ppm");
 
   // Half the levels solved, 3 to 252, level 3 with a flag of 7 as a game file of another
-  // version may hold it; levels 1 and 2 are left to play.
-  std::fill(session.state.solved_flags.begin() + 3, session.state.solved_flags.begin() + 252, std::uint8_t{1});
-  session.state.solved_flags[2] = 7;
+  // version may hold it; levels 1 and 2 are left to play. The game loads them and saves them
+  // with its own code.
+  std::vector<std::uint8_t> flags(kMaxLevels, 0);
+  std::fill(flags.begin() + 3, flags.begin() + 252, std::uint8_t{1});
+  flags[2] = 7;
+  page.open_from = out + "flags-to-load.vlm";
+  if (ReplaceFileContents(page.open_from, flags) != 0) return 1;
+  session.Run(Command::Load);
   page.save_to = out + "windows-saved.vlm";
-  session.files().SaveGame();
+  session.Run(Command::Save);
   return FileExists(page.save_to) ? 0 : 1;
 }

@@ -1,5 +1,5 @@
-// Decoding the asset records into surfaces and sounds, and starting a game in memory.
-#include "web/game_session.h"
+// Decoding the asset records into surfaces and sounds, and a game drawing into memory.
+#include "web/memory_game.h"
 
 #include "view/asset_record.h"
 #include "view/bmp_image.h"
@@ -38,25 +38,9 @@ DecodedAssets DecodeAssetRecords(const std::array<std::vector<std::uint8_t>, 3>&
   return assets;
 }
 
-GameSession::GameSession(DecodedAssets assets, PageRoles roles)
+MemoryGame::MemoryGame(DecodedAssets assets, WaveOutput& wave_output, FrontEnd& front_end)
     : sheets_(std::move(assets.sheets)),
-      roles_(std::move(roles)),
-      view_(state, BitmapList{sheets_[0], sheets_[1], sheets_[2]}, box, levelbox, cell_buffer, roles_.host),
-      sounds_(roles_.wave_output, std::move(assets.sounds), roles_.sound_on),
-      game_(state, GameDisplay{view_, sounds_, roles_.controls}, roles_.questions, random_),
-      files_(state, view_, roles_.questions),
-      commands_(game_, files_, roles_.front_end) {}
-
-void GameSession::Start(const std::string& program_directory, std::uint32_t seed, int language, int stored_level,
-                        const std::string& game_file) {
-  state.program_directory = program_directory;
-  random_.Seed(seed);
-  state.language.Set(language);
-  commands_.ReadProgressAndLevels(game_file, stored_level);
-  commands_.StartFirstLevel();
-  roles_.controls.ApplyLanguage();
-  state.language.AddListener([this] { roles_.controls.ApplyLanguage(); });
-  view_.set_animation_frame(0);
-}
+      session_(SessionSurfaces{BitmapList{sheets_[0], sheets_[1], sheets_[2]}, box, levelbox, cell_buffer},
+               wave_output, std::move(assets.sounds), front_end) {}
 
 }  // namespace verlumo

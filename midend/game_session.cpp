@@ -1,0 +1,129 @@
+// Wiring one game, running its start, its input and its close in the Windows game's order, and
+// passing on to the front end only what changed.
+#include "midend/game_session.h"
+
+#include <utility>
+
+#include "view/board_geometry.h"
+
+namespace verlumo {
+
+GameSession::GameSession(const SessionSurfaces& surfaces, WaveOutput& wave_output, SoundImages sounds,
+                         FrontEnd& front_end)
+    : front_end_(front_end),
+      view_(state_, surfaces.bitmaps, surfaces.box, surfaces.levelbox, surfaces.cell_buffer,
+            static_cast<ViewHost&>(*this)),
+      sounds_(wave_output, std::move(sounds), [this] { return sound_on_; }),
+      game_(state_, GameDisplay{view_, sounds_, static_cast<ControlsDisplay&>(*this)}, front_end, random_),
+      files_(state_, view_, front_end) {}
+
+void GameSession::ReadProgressAndLevels(const std::string& program_directory, std::uint32_t seed,
+                                        const StoredSettings& settings) {
+  state_.program_directory = program_directory;
+  random_.Seed(seed);
+  state_.language.Set(settings.language);
+  sound_on_ = settings.sound;
+  state_.levels.clear();
+  state_.solved_flags.fill(0);
+  files_.LoadCurrentGameFile(settings.game_file.value_or(program_directory + kDefaultGameFileName));
+  files_.ReadLevelFile();
+  game_.SetUpLevelSelector(settings.level);
+}
+
+void GameSession::StartFirstLevel() {
+  game_.ComputeAllSolved();
+  game_.StartLevel(state_.current_level);
+  front_end_.ShowSoundSwitch(sound_on_);
+  ApplyLanguage();
+  // From now on every change of the language re-words the front end at once.
+  state_.language.AddListener([this] { ApplyLanguage(); });
+  view_.set_animation_frame(0);
+}
+
+void GameSession::PressBoard(int x, int y) {
+  if (const std::optional<Cell> cell = CellAt(x, y)) game_.PressCell(cell->column, cell->row);
+  ReportSoundFailure();
+}
+
+void GameSession::Run(Command command) {
+  switch (command) {
+    case Command::NewGame: game_.NewGameBtnClick(); break;
+    case Command::Restart: game_.RestartBtnClick(); break;
+    case Command::Load: files_.LoadGame(); break;
+    case Command::Save: files_.SaveGame(); break;
+    case Command::Sound:
+      // Nothing else happens at that moment: the switch is read at every play.
+      sound_on_ = !sound_on_;
+      front_end_.ShowSoundSwitch(sound_on_);
+      break;
+    case Command::Exit: front_end_.RequestClose(); break;
+    case Command::Down: game_.sDownBtnClick(); break;
+    case Command::Up: game_.sUpBtnClick(); break;
+    case Command::Tongue: front_end_.AskLanguage(); break;
+    case Command::Rules: front_end_.OpenRules(RulesHelpContext(state_.language.value())); break;
+    case Command::Info: front_end_.ShowInfo(); break;
+    case Command::Zorbel: front_end_.OpenMakerPage(); break;
+  }
+  ReportSoundFailure();
+}
+
+// The rules decide what a position means: they clamp it, and only a new one starts a level.
+void GameSession::MoveLevelSelector(SelectorRequest request, int shown, int tracked) {
+  game_.MoveLevelSelector(SelectorTarget(request, shown, tracked, state_.level_count()));
+  ReportSoundFailure();
+}
+
+void GameSession::PaintBoardArea() {
+  if (first_show_) {
+    game_.SetSolvedState(state_.solved_state);
+    game_.MoveLevelSelector(state_.current_level);
+    first_show_ = false;
+  }
+  view_.PaintBoardArea();
+}
+
+void GameSession::Activate() {
+  if (!first_show_) return;
+  first_show_ = false;
+  front_end_.ShowSplash();
+  if (state_.language.value() == kLanguageUnset) front_end_.AskLanguage();
+}
+
+bool GameSession::AskToClose() { return front_end_.ShowModal(Dialog::EndGame) == kModalYes; }
+
+StoredSettings GameSession::Close() {
+  files_.SaveGame();
+  return settings();
+}
+
+StoredSettings GameSession::settings() const {
+  return {state_.language.value(), state_.current_level, state_.current_game_file, sound_on_};
+}
+
+void GameSession::SetCaption(const std::string& caption) {
+  if (caption == shown_caption_) return;
+  shown_caption_ = caption;
+  front_end_.ShowCaption(caption);
+}
+
+void GameSession::SetLevelCounterHint(const std::string& hint) {
+  if (hint == shown_counter_hint_) return;
+  shown_counter_hint_ = hint;
+  front_end_.ShowLevelCounterHint(hint);
+}
+
+// The toolbar's texts, then the caption, which repaints the level counter with its hint.
+void GameSession::ApplyLanguage() {
+  ToolbarTexts texts = ToolbarTextsFor(state_.language.value());
+  if (texts != shown_texts_) {
+    shown_texts_ = texts;
+    front_end_.ShowTexts(texts);
+  }
+  view_.UpdateCaption();
+}
+
+void GameSession::ReportSoundFailure() {
+  if (std::optional<std::string> failure = sounds_.TakeFailure()) front_end_.ReportSoundFailure(*failure);
+}
+
+}  // namespace verlumo

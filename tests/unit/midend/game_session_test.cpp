@@ -1,0 +1,163 @@
+// The game session as a front end sees it: what it is told at the start, after a command, a
+// request of the level selector, the first show and the close, and in which order.
+#include <gtest/gtest.h>
+
+#include <deque>
+
+#include "midend/game_session.h"
+#include "tests/unit/core/test_support.h"
+#include "tests/unit/view/synthetic_sheets.h"
+#include "view/status_texts.h"
+
+namespace verlumo {
+namespace {
+
+class RecordingFrontEnd final : public FrontEnd, public WaveOutput {
+ public:
+  Log log;
+  std::deque<int> modal_results;  // Cancel once used up
+  std::optional<std::string> save_choice;
+
+  void ShowTexts(const ToolbarTexts& texts) override { Add("ShowTexts " + texts.level_label); }
+  void ShowCaption(const std::string& caption) override { Add("ShowCaption " + caption); }
+  void ShowLevelCounterHint(const std::string& hint) override { Add("ShowLevelCounterHint " + hint); }
+  void ShowLevelSelectorRange(int last) override { Add("ShowLevelSelectorRange " + std::to_string(last)); }
+  void ShowLevelSelector(int position) override { Add("ShowLevelSelector " + std::to_string(position)); }
+  void ShowSoundSwitch(bool on) override { Add(on ? "ShowSoundSwitch on" : "ShowSoundSwitch off"); }
+  void RepaintLevelButtons() override { Add("RepaintLevelButtons"); }
+  void ShowSplash() override { Add("ShowSplash"); }
+  void AskLanguage() override { Add("AskLanguage"); }
+  void ShowInfo() override { Add("ShowInfo"); }
+  void ReportSoundFailure(const std::string& text) override { Add("ReportSoundFailure " + text); }
+  void RequestClose() override { Add("RequestClose"); }
+  void OpenRules(int help_context) override { Add("OpenRules " + std::to_string(help_context)); }
+  void OpenMakerPage() override { Add("OpenMakerPage"); }
+  int ShowModal(Dialog dialog) override {
+    Add("ShowModal " + std::to_string(static_cast<int>(dialog)));
+    if (modal_results.empty()) return kModalCancel;
+    const int result = modal_results.front();
+    modal_results.pop_front();
+    return result;
+  }
+  std::optional<std::string> ChooseSaveFile(const std::string& folder, const std::optional<std::string>&) override {
+    Add("ChooseSaveFile " + folder);
+    return save_choice;
+  }
+  std::optional<std::string> ChooseOpenFile(const std::string&) override { return std::nullopt; }
+  bool AskYesNoWarning(const std::string&) override { return false; }
+  void ShowErrorMessage(const std::string& text) override { Add("ShowErrorMessage " + text); }
+
+  unsigned DeviceCount() override { return 0; }
+  bool PlayImage(const std::uint8_t*) override { return false; }
+  void Stop(bool) override {}
+  std::uint32_t LastError() override { return 0; }
+  std::string ErrorText(std::uint32_t) override { return {}; }
+
+  Log Take() { return std::exchange(log, {}); }
+
+ private:
+  void Add(const std::string& call) { log.push_back(call); }
+};
+
+// A session on three ring levels in a scratch program folder, level 2 solved in its game file.
+class GameSessionTest : public ::testing::Test {
+ protected:
+  GameSessionTest() {
+    const Board ring = RingLevel();
+    Bytes levels;
+    for (int level = 0; level < 3; ++level) {
+      for (const TileCode code : ring) levels.push_back(code);
+    }
+    WriteBytes(folder.File("vlmo.dat"), levels);
+    Bytes flags(kMaxLevels, 0);
+    flags[1] = 1;
+    WriteBytes(folder.File("noname.vlm"), flags);
+  }
+
+  void Start(const StoredSettings& settings) {
+    session.ReadProgressAndLevels(folder.Folder(), 7, settings);
+    session.StartFirstLevel();
+    front_end.Take();
+  }
+
+  ScratchFolder folder;
+  MemorySurface tiles = testing::MakeTileSheet();
+  MemorySurface frame = testing::MakeFrameSheet();
+  MemorySurface glyphs = testing::MakeGlyphSheet();
+  MemorySurface box{kBoardAreaWidth, kBoardAreaHeight};
+  MemorySurface levelbox{kLevelCounterWidth, kLevelCounterHeight};
+  MemorySurface cell_buffer{kCellBufferSize, kCellBufferSize};
+  RecordingFrontEnd front_end;
+  GameSession session{SessionSurfaces{BitmapList{tiles, frame, glyphs}, box, levelbox, cell_buffer}, front_end,
+                      SoundImages{}, front_end};
+};
+
+// The selector is set up before the first level starts, and every text is told once, however
+// often the rules re-word the toolbar on the way.
+TEST_F(GameSessionTest, StartsAtTheStoredLevelAndTellsEachTextOnce) {
+  session.ReadProgressAndLevels(folder.Folder(), 7, {kLanguageGerman, 2, std::nullopt, false});
+  session.StartFirstLevel();
+  EXPECT_EQ(front_end.Take(), (Log{"ShowLevelSelectorRange 3", "ShowLevelSelector 2", "ShowTexts Stufe:",
+                                   "ShowLevelCounterHint " + LevelCounterHint(kLanguageGerman, 2, true),
+                                   "ShowCaption " + CaptionText(kLanguageGerman, folder.File("noname.vlm")),
+                                   "ShowSoundSwitch off"}));
+  EXPECT_EQ(session.state().current_level, 2);
+}
+
+// One press of "next unsolved level" reaches the front end as the counter's new hint and the
+// selector's new position; the solved level 2 is passed over.
+TEST_F(GameSessionTest, NextUnsolvedLevelTellsTheSelectorAndTheCounter) {
+  Start({kLanguageEnglish, 1, std::nullopt, true});
+  session.Run(Command::Up);
+  EXPECT_EQ(front_end.Take(),
+            (Log{"ShowLevelCounterHint " + LevelCounterHint(kLanguageEnglish, 3, false), "ShowLevelSelector 3"}));
+  session.Run(Command::Sound);
+  EXPECT_EQ(front_end.Take(), Log{"ShowSoundSwitch off"});
+  EXPECT_FALSE(session.settings().sound);
+}
+
+TEST_F(GameSessionTest, SelectorRequestsAreClampedAndTheShownPositionDoesNothing) {
+  Start({kLanguageEnglish, 1, std::nullopt, true});
+  session.MoveLevelSelector(SelectorRequest::kPageRight, 1, 0);
+  EXPECT_EQ(session.state().current_level, 3);
+  front_end.Take();
+  session.MoveLevelSelector(SelectorRequest::kTrack, 3, 3);
+  EXPECT_TRUE(front_end.Take().empty());
+}
+
+// The splash and the language question come with the first activation only, and not at all
+// when the board area was painted first.
+TEST_F(GameSessionTest, TheFirstActivationShowsTheSplashThenAsksTheLanguage) {
+  Start({kLanguageUnset, 1, std::nullopt, true});
+  session.Activate();
+  session.Activate();
+  EXPECT_EQ(front_end.Take(), (Log{"ShowSplash", "AskLanguage"}));
+}
+
+TEST_F(GameSessionTest, TheFirstPaintTakesThePlaceOfTheFirstActivation) {
+  Start({kLanguageUnset, 1, std::nullopt, true});
+  session.PaintBoardArea();
+  front_end.Take();
+  session.Activate();
+  EXPECT_TRUE(front_end.Take().empty());
+}
+
+// Only yes closes; the close then offers the save and gives back what the front end keeps.
+TEST_F(GameSessionTest, ClosesOnlyOnYesAndSavesTheProgressItWasAskedTo) {
+  Start({kLanguageGerman, 3, folder.File("mine.vlm"), false});
+  front_end.modal_results = {kModalCancel, kModalYes};
+  EXPECT_FALSE(session.AskToClose());
+  EXPECT_TRUE(session.AskToClose());
+  front_end.save_choice = folder.File("kept");
+  const StoredSettings kept = session.Close();
+  EXPECT_EQ(front_end.Take(), (Log{"ShowModal 4", "ShowModal 4", "ChooseSaveFile " + folder.Folder(),
+                                   "ShowCaption " + CaptionText(kLanguageGerman, folder.File("kept.vlm"))}));
+  EXPECT_EQ(kept.language, kLanguageGerman);
+  EXPECT_EQ(kept.level, 3);
+  EXPECT_EQ(kept.game_file, folder.File("kept.vlm"));
+  EXPECT_FALSE(kept.sound);
+  EXPECT_EQ(ReadBytes(folder.File("kept.vlm")).size(), static_cast<std::size_t>(kMaxLevels));
+}
+
+}  // namespace
+}  // namespace verlumo
