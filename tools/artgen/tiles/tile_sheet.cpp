@@ -5,12 +5,13 @@
 #include <string>
 
 #include "core/tile_catalogue.h"
+#include "tools/artgen/tiles/piece_relief.h"
 #include "tools/artgen/tiles/scene.h"
 #include "tools/artgen/tiles/tile_canvas.h"
 
 namespace artgen {
 
-Image DrawTileSheet() {
+Image DrawFlatTileSheet() {
   using tiles::Scene;
   const int columns = verlumo::kSheetColumns;
   const int rows = verlumo::kCataloguedCodes / columns;
@@ -33,6 +34,15 @@ Image DrawTileSheet() {
   }
   for (int code = 0; code < verlumo::kCataloguedCodes; ++code) {
     if (!drawn[code]) throw std::logic_error("tile " + std::to_string(code) + " has no picture");
+  }
+  return sheet;
+}
+
+Image DrawTileSheet() {
+  Image sheet = DrawFlatTileSheet();
+  for (int code = 0; code <= verlumo::kLastMovableCode; ++code) {
+    const verlumo::PixelOffset at = verlumo::SheetPosition(static_cast<verlumo::TileCode>(code));
+    tiles::LightCell(sheet, at.x, at.y, tiles::RaisedPiece());
   }
   return sheet;
 }

@@ -12,7 +12,13 @@
 namespace artgen {
 
 // Paints all 200 tile pictures (960 x 480). Deterministic: every call gives the same pixels.
+// Every movable tile (codes 0 to 90) is raised as a piece lying on the landscape; the fixed
+// tiles lie flat in it (piece_relief.h).
 Image DrawTileSheet();
+
+// The same pictures as painted, before the movable tiles are raised: the landscape in which
+// roads, grass and scenery join pixel for pixel across every border.
+Image DrawFlatTileSheet();
 
 struct ScenePreview {
   std::string title;

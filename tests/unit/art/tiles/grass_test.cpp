@@ -1,7 +1,9 @@
 // Grass must tile without showing the tile: a field of empty cells may not look quilted. The
 // tile's brightness is the same on opposite sides and has no slow swell or drift across it.
 // Every other tile lays the same grass where its ground is grass (the sheet's seam tests hold
-// them to it pixel for pixel), so the empty tile speaks for all of them.
+// them to it pixel for pixel), so the empty tile speaks for all of them. The grass is judged as
+// painted, before the movable tiles are raised as pieces: that light on their edges is meant
+// to show each piece.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -19,7 +21,7 @@ constexpr int kCell = 48;
 constexpr int kBlock = 12;  // a 4 x 4 grid of blocks: anything coarser than grain shows here
 
 const Image& Sheet() {
-  static const Image sheet = DrawTileSheet();
+  static const Image sheet = DrawFlatTileSheet();
   return sheet;
 }
 
