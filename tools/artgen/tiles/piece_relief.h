@@ -1,7 +1,7 @@
 // Movable and fixed tiles told apart at a glance. A movable tile is a piece lying on the
 // landscape: its edges catch the light on the top and left and fall into shade on the bottom and
 // right, so that it stands up a little from the board. A fixed tile is part of the landscape and
-// stays flat: scenery runs on across its borders as painted. The relief is a change of light
+// stays flat, on a deeper ground (fixed_ground.h): scenery runs on across its borders as painted. The relief is a change of light
 // only, the same for every movable tile at the same pixel: roads keep their places and widths at
 // every side and still run on from tile to tile, of either kind.
 //

@@ -1,7 +1,8 @@
 // The tile sheet's pictures must join: equal road kinds meet pixel for pixel, sides without a
 // road show no road, and the parts of larger scenery run on across their cells. The joins are
 // checked on the landscape as painted; the finished sheet raises every movable tile as a piece
-// on it, so that a movable and a fixed tile with the same roads do not look alike.
+// on it and lays a deeper ground under the fixed tiles' grass, so that a movable and a fixed tile
+// with the same roads do not look alike.
 #include "tools/artgen/tiles/tile_sheet.h"
 
 #include <gtest/gtest.h>
@@ -202,6 +203,32 @@ TEST(TileSheet, AMovableAndAFixedTileWithTheSameRoadDifferAlongThatEdge) {
   }
   EXPECT_EQ(alike, 0) << "pairs of a movable and a fixed tile that look alike along the same road, of " << pairs;
   EXPECT_GE(pairs, 100) << "too few tiles with the same road on the same side to compare";
+}
+
+// The fixed tiles' deeper ground is laid under their grass only: whatever covers the grass (a
+// road, a rail, water, a roof) keeps the pixels it was painted with, so roads still join tiles of
+// either kind, while open grass turns clearly darker.
+TEST(TileSheet, FixedTilesDeepenTheirGrassAndNothingElse) {
+  const Image on_black = DrawFlatTileSheet(tiles::GrassFill::Black);
+  const Image on_white = DrawFlatTileSheet(tiles::GrassFill::White);
+  int covered_changed = 0, grass = 0, grass_not_darker = 0;
+  for (int code = verlumo::kLastMovableCode + 1; code < verlumo::kCataloguedCodes; ++code) {
+    const verlumo::PixelOffset at = verlumo::SheetPosition(static_cast<TileCode>(code));
+    for (int y = at.y; y < at.y + kCell; ++y) {
+      for (int x = at.x; x < at.x + kCell; ++x) {
+        const Rgb painted = Sheet().at(x, y), finished = FinishedSheet().at(x, y);
+        if (on_black.at(x, y) == on_white.at(x, y)) {
+          covered_changed += !(painted == finished);
+        } else if (on_black.at(x, y) == Rgb{0, 0, 0} && on_white.at(x, y) == Rgb{255, 255, 255}) {
+          ++grass;
+          grass_not_darker += Brightness(finished) > Brightness(painted) - 12;
+        }
+      }
+    }
+  }
+  EXPECT_EQ(covered_changed, 0) << "pixels without grass changed on fixed tiles";
+  EXPECT_GT(grass, 48 * 48 * 20) << "too little open grass on the fixed tiles to judge";
+  EXPECT_LT(grass_not_darker, grass / 50) << "open grass pixels not clearly darker, of " << grass;
 }
 
 TEST(TileSheet, PreviewsAreWholeBoardsCutFromTheSheet) {
