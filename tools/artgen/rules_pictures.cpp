@@ -36,7 +36,8 @@ constexpr Rgb kClickFrame{242, 208, 36};
 // Straight roads, left to right, one for each road kind.
 constexpr TileCode kStraightRoads[3] = {2, 13, 29};
 // A movable and a fixed tile with the same road, the two-lane road from left to right: the
-// movable one raised as a piece, the fixed one (an avenue of trees) flat in the landscape.
+// movable one raised as a piece, the fixed one (an avenue of trees) flat on the landscape's
+// darker grass.
 constexpr TileCode kMovableRoad = 2;
 constexpr TileCode kFixedRoad = 94;
 // One road across a row of tiles of both kinds, ending at a petrol station: movable, fixed,
