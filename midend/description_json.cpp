@@ -119,7 +119,7 @@ void WriteControl(JsonWriter& json, const DialogLayout& layout, DialogName dialo
 
 void WriteDialogs(JsonWriter& json, int language) {
   json.BeginObject();
-  for (int index = 0; index < kDialogCount; ++index) {
+  for (int index = 0; index < kDialogLayoutCount; ++index) {
     const auto dialog = static_cast<DialogName>(index);
     const DialogLayout& layout = DialogLayoutOf(dialog);
     json.Key(layout.name).BeginObject()

@@ -27,29 +27,6 @@ PictureFile PictureFileOf(Picture picture) {
 }
 
 // clang-format off
-const ToolbarLayout kToolbarLayout = {
-    520, 33,
-    {
-        {Command::NewGame, {4, 4, 25, 25}, Picture::kNewGame, false},
-        {Command::Restart, {32, 4, 25, 25}, Picture::kRestart, false},
-        {Command::Load, {60, 4, 25, 25}, Picture::kLoad, false},
-        {Command::Save, {88, 4, 25, 25}, Picture::kSave, false},
-        {Command::Sound, {116, 4, 25, 25}, Picture::kSound, true},
-        {Command::Exit, {144, 4, 25, 25}, Picture::kExit, false},
-        {Command::Down, {280, 7, 16, 20}, Picture::kPrevious, false},
-        {Command::Up, {381, 7, 16, 20}, Picture::kNext, false},
-        {Command::Tongue, {400, 4, 25, 25}, Picture::kTongue, false},
-        {Command::Rules, {429, 4, 25, 25}, Picture::kRules, false},
-        {Command::Info, {457, 4, 25, 25}, Picture::kInfo, false},
-        {Command::Zorbel, {485, 4, 30, 25}, Picture::kZorbel, false},
-    },
-    {172, 5, 105, 24},
-    {172, 4, 105, 26},
-    {176, 12, 45, 16},
-    {212, 7, 57, 20},
-    {297, 8, 84, 19},
-};
-
 namespace {
 
 constexpr ControlText Fixed(const char* text) { return {TextId::kFixed, text}; }
@@ -168,7 +145,7 @@ const DialogLayout kDialogs[] = {
     {"error", Words(TextId::kErrorCaption), 300, 90, false, kModalOk, "ok", "ok", kErrorControls},
     {"warning", Words(TextId::kWarningCaption), 300, 90, false, kModalNo, "yes", "no", kWarningControls},
 };
-static_assert(std::size(kDialogs) == kDialogCount);
+static_assert(std::size(kDialogs) == kDialogLayoutCount);
 // clang-format on
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "midend/commands.h"
+#include "view/board_geometry.h"
 
 namespace verlumo {
 
@@ -40,6 +41,8 @@ struct ToolbarButton {
   bool toggle;  // stays down until pressed again (the sound switch)
 };
 
+// Written here rather than in layout.cpp: the main window's client size is worked out from it
+// at compile time.
 struct ToolbarLayout {
   int width, height;
   ToolbarButton buttons[kCommandCount];  // in Command order, which is left to right
@@ -50,7 +53,30 @@ struct ToolbarLayout {
   Box level_selector;  // the scroll bar
 };
 
-extern const ToolbarLayout kToolbarLayout;
+// clang-format off
+inline constexpr ToolbarLayout kToolbarLayout = {
+    kBoardAreaWidth, 33,
+    {
+        {Command::NewGame, {4, 4, 25, 25}, Picture::kNewGame, false},
+        {Command::Restart, {32, 4, 25, 25}, Picture::kRestart, false},
+        {Command::Load, {60, 4, 25, 25}, Picture::kLoad, false},
+        {Command::Save, {88, 4, 25, 25}, Picture::kSave, false},
+        {Command::Sound, {116, 4, 25, 25}, Picture::kSound, true},
+        {Command::Exit, {144, 4, 25, 25}, Picture::kExit, false},
+        {Command::Down, {280, 7, 16, 20}, Picture::kPrevious, false},
+        {Command::Up, {381, 7, 16, 20}, Picture::kNext, false},
+        {Command::Tongue, {400, 4, 25, 25}, Picture::kTongue, false},
+        {Command::Rules, {429, 4, 25, 25}, Picture::kRules, false},
+        {Command::Info, {457, 4, 25, 25}, Picture::kInfo, false},
+        {Command::Zorbel, {485, 4, 30, 25}, Picture::kZorbel, false},
+    },
+    {172, 5, 105, 24},
+    {172, 4, 105, 26},
+    {176, 12, 45, 16},
+    {212, 7, kLevelCounterWidth, kLevelCounterHeight},
+    {297, 8, 84, 19},
+};
+// clang-format on
 
 // The dialogs -------------------------------------------------------------------------------
 
@@ -59,7 +85,7 @@ extern const ToolbarLayout kToolbarLayout;
 enum class DialogName {
   kSolved, kAllSolved, kRestart, kGiveUp, kEndGame, kLanguage, kInfo, kSplash, kSaveAs, kError, kWarning,
 };
-constexpr int kDialogCount = 11;
+constexpr int kDialogLayoutCount = 11;
 
 enum class ControlKind {
   kBevel,    // a lowered frame
