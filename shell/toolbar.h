@@ -13,6 +13,7 @@
 #include "core/game_display.h"
 #include "core/language.h"
 #include "midend/commands.h"
+#include "midend/layout.h"
 #include "shell/forms/accessible_control.h"
 #include "shell/forms/gdi_handles.h"
 #include "shell/forms/speed_button.h"
@@ -30,7 +31,7 @@ constexpr int kLevelScrollId = 200;
 
 class Toolbar final : public ControlsDisplay, private ControlWords {
  public:
-  static constexpr int kHeight = 33;
+  static constexpr int kHeight = kToolbarLayout.height;
 
   // The texts follow the language; the language outlives the toolbar.
   explicit Toolbar(const Language& language);
