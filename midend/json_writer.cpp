@@ -32,10 +32,8 @@ void JsonWriter::BeforeValue() {
     after_key_ = false;
     return;
   }
-  if (!has_value_.empty()) {
-    if (has_value_.back()) text_ += ',';
-    has_value_.back() = true;
-  }
+  if (value_before_) text_ += ',';
+  value_before_ = true;
 }
 
 JsonWriter& JsonWriter::Key(const std::string& key) {
@@ -48,26 +46,26 @@ JsonWriter& JsonWriter::Key(const std::string& key) {
 JsonWriter& JsonWriter::BeginObject() {
   BeforeValue();
   text_ += '{';
-  has_value_.push_back(false);
+  value_before_ = false;
   return *this;
 }
 
 JsonWriter& JsonWriter::EndObject() {
-  has_value_.pop_back();
   text_ += '}';
+  value_before_ = true;
   return *this;
 }
 
 JsonWriter& JsonWriter::BeginArray() {
   BeforeValue();
   text_ += '[';
-  has_value_.push_back(false);
+  value_before_ = false;
   return *this;
 }
 
 JsonWriter& JsonWriter::EndArray() {
-  has_value_.pop_back();
   text_ += ']';
+  value_before_ = true;
   return *this;
 }
 

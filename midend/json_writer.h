@@ -3,7 +3,6 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 namespace verlumo {
 
@@ -25,8 +24,7 @@ class JsonWriter {
   void BeforeValue();
 
   std::string text_;
-  // One entry per open object or array: whether it has a value yet.
-  std::vector<bool> has_value_;
+  bool value_before_ = false;  // in the object or array open now, so a comma goes first
   bool after_key_ = false;
 };
 

@@ -2,7 +2,6 @@
 #include "midend/layout.h"
 
 #include <iterator>
-#include <stdexcept>
 
 #include "core/modal_result.h"
 #include "core/texts.h"
@@ -149,19 +148,6 @@ static_assert(std::size(kDialogs) == kDialogLayoutCount);
 // clang-format on
 
 }  // namespace
-
-const Control* DialogLayout::Find(const std::string& control_name) const {
-  for (const Control& control : controls) {
-    if (control_name == control.name) return &control;
-  }
-  return nullptr;
-}
-
-const Control& DialogLayout::Get(const std::string& control_name) const {
-  const Control* control = Find(control_name);
-  if (control == nullptr) throw std::logic_error(std::string("the dialog ") + name + " has no " + control_name);
-  return *control;
-}
 
 const DialogLayout& DialogLayoutOf(DialogName dialog) { return kDialogs[static_cast<int>(dialog)]; }
 

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <span>
-#include <string>
 
 #include "midend/commands.h"
 #include "view/board_geometry.h"
@@ -151,10 +150,6 @@ struct DialogLayout {
   const char* default_button;  // the first focus; Enter presses it
   const char* cancel_button;   // Escape presses it; "" when Escape does nothing
   std::span<const Control> controls;
-
-  // The control of that name; null when there is none.
-  const Control* Find(const std::string& control_name) const;
-  const Control& Get(const std::string& control_name) const;  // one the dialog must have
 };
 
 const DialogLayout& DialogLayoutOf(DialogName dialog);

@@ -20,6 +20,8 @@ TEST(DescriptionJson, StringsSurviveTheRoundTripWithEveryByteThatNeedsEscaping) 
   std::string awkward = "\"quoted\" back\\slash / Straße © ä ";
   for (char c = 1; c < 0x20; ++c) awkward += c;
   EXPECT_EQ(Parse(JsonString(awkward)).string, awkward);
+  // The page's texts stay readable: only what must be escaped is.
+  EXPECT_EQ(JsonString("Straße ©"), "\"Straße ©\"");
 }
 
 // A box the client area cannot hold would be cut off on one front end and not on the other.
@@ -29,6 +31,8 @@ void ExpectInside(const Value& box, int width, int height, const std::string& wh
   EXPECT_TRUE(left >= 0 && top >= 0 && left + box.array[2].number <= width && top + box.array[3].number <= height)
       << where << " lies outside " << width << " x " << height;
 }
+
+const std::set<std::string> kStyles = {"wrapped", "right", "oneLine", "autoSized", "productName"};
 
 TEST(DescriptionJson, EachLanguageDescribesTheToolbarAndEveryDialogCompletely) {
   std::set<std::string> captions;
@@ -40,14 +44,18 @@ TEST(DescriptionJson, EachLanguageDescribesTheToolbarAndEveryDialogCompletely) {
     const Value& toolbar = description["toolbar"];
     const int toolbar_width = static_cast<int>(toolbar["width"].number);
     ASSERT_EQ(toolbar["buttons"].array.size(), 12u);
+    std::set<std::string> hints;
     for (size_t i = 0; i < 12; ++i) {
       const Value& button = toolbar["buttons"].array[i];
       EXPECT_EQ(button["command"].number, static_cast<double>(i)) << "buttons in Command order";
-      EXPECT_FALSE(button["hint"].string.empty()) << button["name"].string;
+      EXPECT_TRUE(hints.insert(button["hint"].string).second) << "each button's own hint: " << button["name"].string;
       EXPECT_FALSE(button["picture"].string.empty()) << button["name"].string;
       ExpectInside(button["box"], toolbar_width, static_cast<int>(toolbar["height"].number), button["name"].string);
     }
     EXPECT_FALSE(toolbar["levelLabel"]["text"].string.empty());
+    std::set<double> requests;
+    for (const auto& [request, number] : description["selectorRequests"].object) requests.insert(number.number);
+    EXPECT_EQ(requests.size(), 7u) << "every request of the selector, each its own number";
 
     const std::set<std::string> names = {"solved", "allSolved", "restart", "giveUp", "endGame", "language",
                                          "info",   "splash",    "saveAs",  "error",  "warning"};
@@ -58,11 +66,28 @@ TEST(DescriptionJson, EachLanguageDescribesTheToolbarAndEveryDialogCompletely) {
       const int width = static_cast<int>(dialog["width"].number), height = static_cast<int>(dialog["height"].number);
       int defaults = 0, cancels = 0;
       std::set<double> results;
+      const bool asks_with_its_text = name == "error" || name == "warning";
       for (const Value& control : dialog["controls"].array) {
         const std::string kind = control["kind"].string;
         ExpectInside(control["box"], width, height, kind);
-        if (kind == "label" || kind == "link" || kind == "button") {
+        if (kind == "label" || kind == "link" || kind == "button" || (kind == "message" && !asks_with_its_text)) {
           EXPECT_TRUE(control.Has("text") && !control["text"].string.empty()) << kind << " without words";
+        }
+        if (control.Has("picture")) {
+          EXPECT_FALSE(control["picture"].string.empty());
+          EXPECT_TRUE(control["images"].number == 1 || control["images"].number == 2);
+        }
+        if (kind == "label" || kind == "link") {
+          EXPECT_EQ(kStyles.count(control["style"].string), 1u) << control["text"].string;
+        }
+        if (kind == "link") {
+          // An e-mail address opens a mail, anything else a page.
+          const std::string text = control["text"].string, address = control["address"].string;
+          EXPECT_EQ(address, text.find('@') != std::string::npos ? "mailto:" + text : address);
+          EXPECT_TRUE(address.rfind("mailto:", 0) == 0 || address.rfind("https://", 0) == 0) << address;
+        }
+        if (kind == "button" || kind == "field") {
+          EXPECT_TRUE(control.Has("name")) << kind << " the page cannot find";
         }
         if (kind != "button") continue;
         defaults += control["default"].boolean;
