@@ -47,9 +47,8 @@ void WriteBox(JsonWriter& json, const Box& box) {
   json.BeginArray().Number(box.left).Number(box.top).Number(box.width).Number(box.height).EndArray();
 }
 
-void WritePicture(JsonWriter& json, Picture picture) {
-  const PictureFile file = PictureFileOf(picture);
-  json.Key("picture").String(file.stem).Key("images").Number(file.images);
+void WritePicture(JsonWriter& json, const Picture& picture) {
+  json.Key("picture").String(picture.stem).Key("images").Number(picture.images);
 }
 
 // A blank address means the text is the address; an e-mail address is opened as mail.
@@ -103,7 +102,7 @@ void WriteControl(JsonWriter& json, const DialogLayout& layout, DialogName dialo
   if (*control.name != '\0') json.Key("name").String(control.name);
   json.Key("box");
   WriteBox(json, control.box);
-  if (control.picture != Picture::kNone) WritePicture(json, control.picture);
+  if (!control.picture.none()) WritePicture(json, control.picture);
   if (control.text.id != TextId::kNone) json.Key("text").String(WordsOf(control.text, dialog, language));
   if (control.kind == ControlKind::kLabel || control.kind == ControlKind::kLink) {
     json.Key("style").String(StyleName(control.style));

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <span>
+#include <vector>
 
 #include "midend/commands.h"
 #include "view/board_geometry.h"
@@ -16,20 +17,40 @@ struct Box {
   int left, top, width, height;
 };
 
-// The pictures around the board, each a file of the art generator; the Windows game holds each
-// as a bitmap resource, the page loads it by its file stem.
-enum class Picture {
-  kNone,
-  kNewGame, kRestart, kLoad, kSave, kSound, kExit, kPrevious, kNext, kTongue, kRules, kInfo, kZorbel,
-  kSmile, kAgain, kCross, kTick, kFlagsEnglish, kFlagsGerman, kLogo, kAssociation, kSplash,
-};
-
-struct PictureFile {
-  const char* stem;  // the file name without ".bmp"
+// A picture around the board: the art generator's file "<stem>.bmp". The Windows game embeds it
+// as a bitmap resource named by its stem, the page loads it by its stem; a new picture is one
+// line below and its drawing in the art generator.
+struct Picture {
+  const char* stem;  // empty for no picture
   int images;        // 2 where a greyed second image stands beside the normal one
+
+  constexpr bool none() const { return stem[0] == '\0'; }
 };
 
-PictureFile PictureFileOf(Picture picture);
+namespace pictures {
+inline constexpr Picture kNone{"", 0};
+inline constexpr Picture kNewGame{"btn_newgame", 1};
+inline constexpr Picture kRestart{"btn_restart", 2};
+inline constexpr Picture kLoad{"btn_load", 2};
+inline constexpr Picture kSave{"btn_save", 2};
+inline constexpr Picture kSound{"btn_sound", 2};
+inline constexpr Picture kExit{"btn_exit", 1};
+inline constexpr Picture kPrevious{"btn_prev", 2};
+inline constexpr Picture kNext{"btn_next", 2};
+inline constexpr Picture kTongue{"btn_tongue", 1};
+inline constexpr Picture kRules{"btn_rules", 1};
+inline constexpr Picture kInfo{"btn_info", 1};
+inline constexpr Picture kZorbel{"btn_zorbel", 1};
+inline constexpr Picture kSmile{"dlg_smile", 1};
+inline constexpr Picture kAgain{"dlg_again", 2};
+inline constexpr Picture kCross{"dlg_cross", 2};
+inline constexpr Picture kTick{"dlg_tick", 2};
+inline constexpr Picture kFlagsEnglish{"flags_english", 1};
+inline constexpr Picture kFlagsGerman{"flags_german", 1};
+inline constexpr Picture kLogo{"logo", 1};
+inline constexpr Picture kAssociation{"association", 1};
+inline constexpr Picture kSplash{"splash", 1};
+}  // namespace pictures
 
 // The toolbar ------------------------------------------------------------------------------
 
@@ -56,18 +77,18 @@ struct ToolbarLayout {
 inline constexpr ToolbarLayout kToolbarLayout = {
     kBoardAreaWidth, 33,
     {
-        {Command::NewGame, {4, 4, 25, 25}, Picture::kNewGame, false},
-        {Command::Restart, {32, 4, 25, 25}, Picture::kRestart, false},
-        {Command::Load, {60, 4, 25, 25}, Picture::kLoad, false},
-        {Command::Save, {88, 4, 25, 25}, Picture::kSave, false},
-        {Command::Sound, {116, 4, 25, 25}, Picture::kSound, true},
-        {Command::Exit, {144, 4, 25, 25}, Picture::kExit, false},
-        {Command::Down, {280, 7, 16, 20}, Picture::kPrevious, false},
-        {Command::Up, {381, 7, 16, 20}, Picture::kNext, false},
-        {Command::Tongue, {400, 4, 25, 25}, Picture::kTongue, false},
-        {Command::Rules, {429, 4, 25, 25}, Picture::kRules, false},
-        {Command::Info, {457, 4, 25, 25}, Picture::kInfo, false},
-        {Command::Zorbel, {485, 4, 30, 25}, Picture::kZorbel, false},
+        {Command::NewGame, {4, 4, 25, 25}, pictures::kNewGame, false},
+        {Command::Restart, {32, 4, 25, 25}, pictures::kRestart, false},
+        {Command::Load, {60, 4, 25, 25}, pictures::kLoad, false},
+        {Command::Save, {88, 4, 25, 25}, pictures::kSave, false},
+        {Command::Sound, {116, 4, 25, 25}, pictures::kSound, true},
+        {Command::Exit, {144, 4, 25, 25}, pictures::kExit, false},
+        {Command::Down, {280, 7, 16, 20}, pictures::kPrevious, false},
+        {Command::Up, {381, 7, 16, 20}, pictures::kNext, false},
+        {Command::Tongue, {400, 4, 25, 25}, pictures::kTongue, false},
+        {Command::Rules, {429, 4, 25, 25}, pictures::kRules, false},
+        {Command::Info, {457, 4, 25, 25}, pictures::kInfo, false},
+        {Command::Zorbel, {485, 4, 30, 25}, pictures::kZorbel, false},
     },
     {172, 5, 105, 24},
     {172, 4, 105, 26},
@@ -131,7 +152,7 @@ struct Control {
   ControlKind kind;
   const char* name;  // the key a front end finds the control by; "" when none looks for it
   Box box;
-  Picture picture = Picture::kNone;
+  Picture picture = pictures::kNone;
   ControlText text = {};
   TextStyle style = TextStyle::kOneLine;  // labels and links
   int result = kNoResult;                 // buttons: the dialog's result when clicked
@@ -153,6 +174,10 @@ struct DialogLayout {
 };
 
 const DialogLayout& DialogLayoutOf(DialogName dialog);
+
+// Every picture the toolbar and the dialogs place, each once, toolbar first: what the art
+// generator must draw, the Windows game embed and the page load.
+std::vector<Picture> LaidOutPictures();
 
 // The board's animation ticks at this pace; the splash stays at most this long.
 constexpr int kTimerInterval = 75;  // milliseconds

@@ -21,9 +21,9 @@ bool Toolbar::Create(HWND main_window, PaintBox::PaintHandler paint_level_counte
   label_font_ = CreateUiFont(L"MS Sans Serif", -12);
   for (int i = 0; i < kToolButtonCount; ++i) {
     const ToolbarButton& place = kToolbarLayout.buttons[i];
-    pictures_[i].reset(LoadBitmapResource(PictureResource(place.picture)));
+    pictures_[i].reset(LoadPictureResource(place.picture));
     if (!buttons_[i].Create(main_window, kFirstToolButtonId + i, ToRect(place.box),
-                            static_cast<HBITMAP>(pictures_[i].get()), PictureFileOf(place.picture).images,
+                            static_cast<HBITMAP>(pictures_[i].get()), place.picture.images,
                             place.toggle, *this)) {
       return false;
     }

@@ -46,7 +46,7 @@ bool DialogForm::CreateLayout() {
   for (size_t i = 0; i < laid_out.controls.size(); ++i) {
     const Control& control = laid_out.controls[i];
     if (control.text.id == TextId::kFixed) words_[i] = Utf8ToWide(control.text.fixed);
-    if (control.picture != Picture::kNone) pictures_[i].reset(LoadBitmapResource(PictureResource(control.picture)));
+    if (!control.picture.none()) pictures_[i].reset(LoadPictureResource(control.picture));
     if (control.kind == ControlKind::kMessage && message_font_.get() == nullptr) {
       message_font_ = CreateUiFont(kDialogFontFace, kDialogFontHeight, true);
     }
@@ -60,7 +60,7 @@ bool DialogForm::CreateLayout() {
     auto made = std::make_unique<GlyphButton>();
     const int id = static_cast<int>(buttons_.size()) + 1;
     if (!made->Create(handle(), id, ToRect(control.box), static_cast<HBITMAP>(pictures_[i].get()),
-                      PictureFileOf(control.picture).images, dialog_font())) {
+                      control.picture.images, dialog_font())) {
       return Refuse(PartName(control));
     }
     if (control.text.id == TextId::kFixed) made->SetCaption(words_[i]);

@@ -1,5 +1,5 @@
-// The mid-end's layout in this program's terms: a box as a window rectangle, a picture as one
-// of the bitmap resources the resource script embeds.
+// The mid-end's layout in this program's terms: a box as a window rectangle, a picture as the
+// bitmap resource the resource script embeds under its stem.
 #pragma once
 
 #include <windows.h>
@@ -10,7 +10,7 @@ namespace verlumo {
 
 RECT ToRect(const Box& box);
 
-// The bitmap resource of a picture; 0 for none.
-int PictureResource(Picture picture);
+// The picture's bitmap, loaded from the program's resources; null when it is not there.
+HBITMAP LoadPictureResource(const Picture& picture);
 
 }  // namespace verlumo

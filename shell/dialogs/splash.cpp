@@ -22,7 +22,7 @@ bool Splash::Create(const DialogContext& context) {
 }
 
 bool Splash::OnCreate() {
-  picture_.reset(LoadBitmapResource(PictureResource(SplashPicture().picture)));
+  picture_.reset(LoadPictureResource(SplashPicture().picture));
   if (SetTimer(handle(), kTimer1, kTimerInterval, nullptr) == 0) return Refuse(L"the timer");
   return true;
 }

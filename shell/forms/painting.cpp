@@ -50,9 +50,4 @@ void DrawPicture(HDC dc, HBITMAP picture, int x, int y) {
   DeleteDC(source);
 }
 
-HBITMAP LoadBitmapResource(int id) {
-  return static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP,
-                                         0, 0, LR_CREATEDIBSECTION));
-}
-
 }  // namespace verlumo

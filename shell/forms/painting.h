@@ -31,7 +31,4 @@ void DrawLabel(HDC dc, const RECT& bounds, const std::wstring& text, const Label
 // A bitmap drawn whole and opaque with its top-left corner at (x, y).
 void DrawPicture(HDC dc, HBITMAP picture, int x, int y);
 
-// A bitmap resource of this program, or null.
-HBITMAP LoadBitmapResource(int id);
-
 }  // namespace verlumo

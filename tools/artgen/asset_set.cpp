@@ -4,10 +4,10 @@
 #include <fstream>
 #include <stdexcept>
 
+#include "midend/layout.h"
 #include "tools/artgen/bmp_writer.h"
 #include "tools/artgen/button_picture.h"
 #include "tools/artgen/dialog_pictures.h"
-#include "tools/artgen/emblem_picture.h"
 #include "tools/artgen/flag_pictures.h"
 #include "tools/artgen/frame_sheet.h"
 #include "tools/artgen/glyph_sheet.h"
@@ -62,6 +62,20 @@ Asset Icon(const std::string& name, const std::vector<IconImage>& images) {
   return Asset{name, EncodeIco(images), SideBySide(shown, kButtonFace), 6};
 }
 
+// The files of every picture the toolbar and the dialogs place, one a line, for the resource
+// script and the page; each must be among the assets.
+Asset PictureList(const std::vector<Asset>& assets) {
+  std::string list;
+  for (const verlumo::Picture& picture : verlumo::LaidOutPictures()) {
+    const std::string file_name = std::string(picture.stem) + ".bmp";
+    if (FindAsset(assets, file_name) == nullptr) {
+      throw std::runtime_error("the layout places " + file_name + ", which is not drawn");
+    }
+    list += file_name + "\n";
+  }
+  return Asset{"pictures.txt", Bytes(list.begin(), list.end()), {}, 1};
+}
+
 }  // namespace
 
 std::vector<Asset> MakeAssets() {
@@ -73,18 +87,7 @@ std::vector<Asset> MakeAssets() {
   assets.push_back(Asset{"solved.wav", EncodeWav8Mono(SolvedTune(), kSolvedRate), {}, 1});
   assets.push_back(Asset{"click.wav", EncodeWav8Mono(ClickSound(), kClickRate), {}, 1});
 
-  assets.push_back(Glyph("btn_newgame.bmp", DrawBombButton()));
-  assets.push_back(Glyph("btn_restart.bmp", DrawUTurnButton()));
-  assets.push_back(Glyph("btn_load.bmp", DrawLoadButton()));
-  assets.push_back(Glyph("btn_save.bmp", DrawSaveButton()));
-  assets.push_back(Glyph("btn_sound.bmp", DrawSoundButton()));
-  assets.push_back(Glyph("btn_exit.bmp", DrawDoorButton()));
-  assets.push_back(Glyph("btn_prev.bmp", DrawPreviousButton()));
-  assets.push_back(Glyph("btn_next.bmp", DrawNextButton()));
-  assets.push_back(Glyph("btn_tongue.bmp", DrawLipsButton()));
-  assets.push_back(Glyph("btn_rules.bmp", DrawRulesButton()));
-  assets.push_back(Glyph("btn_info.bmp", DrawInfoButton()));
-  assets.push_back(Glyph("btn_zorbel.bmp", DrawMakerEmblem()));
+  for (const NamedPicture& button : ToolbarButtonPictures()) assets.push_back(Glyph(button.file_name, button.image));
 
   assets.push_back(Glyph("dlg_smile.bmp", DrawSmileGlyph()));
   assets.push_back(Glyph("dlg_again.bmp", DrawCurvedArrowGlyph()));
@@ -99,6 +102,7 @@ std::vector<Asset> MakeAssets() {
   assets.push_back(Palettised("splash.bmp", DrawSplashPicture(), 256, 2));
   assets.push_back(Bmp24("setup_welcome.bmp", DrawInstallerWelcome(), 2));
   assets.push_back(Bmp24("setup_header.bmp", DrawInstallerHeader(), 2));
+  assets.push_back(PictureList(assets));
   return assets;
 }
 

@@ -14,7 +14,7 @@ ToolbarPlace PlaceOf(const verlumo::Box& box) { return {box.left, box.top, box.w
 // A picture from a glyph file on the button face: the first image of a two-state glyph,
 // centred on a button of the given size.
 void PutButton(Image& panel, const std::vector<Asset>& assets, const verlumo::ToolbarButton& button) {
-  const verlumo::PictureFile file = verlumo::PictureFileOf(button.picture);
+  const verlumo::Picture& file = button.picture;
   const Asset* asset = FindAsset(assets, std::string(file.stem) + ".bmp");
   if (asset == nullptr) return;
   const ToolbarPlace at = PlaceOf(button.box);

@@ -7,6 +7,7 @@
 
 #include "tools/artgen/button_picture.h"
 #include "tools/artgen/canvas.h"
+#include "tools/artgen/emblem_picture.h"
 #include "tools/artgen/font.h"
 #include "tools/artgen/paint.h"
 
@@ -105,7 +106,7 @@ void PaintLetterBall(cairo_t* cr, Rgb colour, const char* letter, Typeface face,
   cairo_fill(cr);
 }
 
-}  // namespace
+// The buttons' pictures; each one's comment in the table below says what it shows.
 
 Image DrawBombButton() {
   Canvas canvas(18, 18);
@@ -291,6 +292,26 @@ Image DrawInfoButton() {
   Canvas canvas(18, 18);
   PaintLetterBall(canvas.cr(), Rgb{36, 96, 220}, "i", Typeface::SerifBold, 14.5, 0.0);
   return KeyedPicture(canvas);
+}
+
+}  // namespace
+
+// The file names are the stems the layout gives the buttons' pictures.
+std::vector<NamedPicture> ToolbarButtonPictures() {
+  return {
+      {"btn_newgame.bmp", DrawBombButton()},    // 18 x 18: a black bomb with a burning fuse
+      {"btn_restart.bmp", DrawUTurnButton()},   // 36 x 18: a green arrow bending back to the left, + greyed
+      {"btn_load.bmp", DrawLoadButton()},       // 36 x 18: a floppy disk with a red arrow into it, + greyed
+      {"btn_save.bmp", DrawSaveButton()},       // 36 x 18: a floppy disk with a red arrow out of it, + greyed
+      {"btn_sound.bmp", DrawSoundButton()},     // 32 x 16: a loudspeaker with red sound rays, + greyed
+      {"btn_exit.bmp", DrawDoorButton()},       // 18 x 18: a blue door
+      {"btn_prev.bmp", DrawPreviousButton()},   // 30 x 15: a green triangle pointing left, + greyed
+      {"btn_next.bmp", DrawNextButton()},       // 30 x 15: a green triangle pointing right, + greyed
+      {"btn_tongue.bmp", DrawLipsButton()},     // 15 x 15: red lips
+      {"btn_rules.bmp", DrawRulesButton()},     // 18 x 18: a red ball with a white section sign
+      {"btn_info.bmp", DrawInfoButton()},       // 18 x 18: a blue ball with a white letter i
+      {"btn_zorbel.bmp", DrawMakerEmblem()},    // 26 x 20: the maker's emblem
+  };
 }
 
 }  // namespace artgen
