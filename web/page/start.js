@@ -208,7 +208,7 @@ async function start() {
                                      [seed, kept.language, kept.level, kept.sound, kept.name, kept.flags], { async: true });
   busy = false;
   if (failure) {
-    describe(readDescription(Module));
+    description = readDescription(Module);  // in the language the browser kept
     notice(description.texts.assetsUnreadable + failure);
     return;
   }
