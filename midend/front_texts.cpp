@@ -65,4 +65,51 @@ InfoTexts InfoTextsFor(int language) {
           Bilingual(language, "Sprache", "Tongue")};
 }
 
+PageTexts PageTextsFor(int language) {
+  const auto words = [language](const char* german, const char* english) { return Bilingual(language, german, english); };
+  return {words("Speichern unter", "Save as"),
+          words("Dateiname:", "File name:"),
+          words("Speichern", "Save"),
+          words("Abbrechen", "Cancel"),
+          words("Fehler", "Error"),
+          words("Warnung", "Warning"),
+          words("Schließen", "Close"),
+          words("Dieser Browser verweigert das Speichern: Dein Spielstand bleibt nur, bis Du die Seite schließt.",
+                "This browser refuses to keep your progress: it lasts until you close the page."),
+          words("Der Speicher des Browsers ist voll: Dein Spielstand wird nicht mehr gespeichert.",
+                "The browser's storage is full: your progress is no longer kept."),
+          words("Verlumo ist beendet; lade die Seite neu, um weiterzuspielen.",
+                "Verlumo has ended; reload the page to play again."),
+          words("Dieser Browser kann Verlumo nicht spielen: ihm fehlt WebAssembly.",
+                "This browser cannot run Verlumo: it has no WebAssembly."),
+          words("Verlumo kann nicht starten: ", "Verlumo cannot start: "),
+          words("Die Bilder und Geräusche des Spiels können nicht gelesen werden: ",
+                "The game's pictures and sounds cannot be read: ")};
+}
+
+std::string WordsOf(const ControlText& text, DialogName dialog, int language) {
+  switch (text.id) {
+    case TextId::kNone: return "";
+    case TextId::kFixed: return text.fixed;
+    case TextId::kMessage:
+      if (dialog > DialogName::kEndGame) return "";
+      return MessageTextsFor(static_cast<Message>(dialog), language).message;
+    // Every question says yes and no alike.
+    case TextId::kYes: return MessageTextsFor(Message::kRestart, language).yes;
+    case TextId::kNo: return MessageTextsFor(Message::kRestart, language).no;
+    case TextId::kInfoCaption: return InfoTextsFor(language).caption;
+    case TextId::kCodedIn: return InfoTextsFor(language).coded_in;
+    case TextId::kMemberOf: return InfoTextsFor(language).member_of;
+    case TextId::kProgram: return InfoTextsFor(language).program;
+    case TextId::kTongueButton: return InfoTextsFor(language).tongue_button;
+    case TextId::kSaveAsCaption: return PageTextsFor(language).save_as_caption;
+    case TextId::kFileNameLabel: return PageTextsFor(language).file_name_label;
+    case TextId::kSave: return PageTextsFor(language).save;
+    case TextId::kCancel: return PageTextsFor(language).cancel;
+    case TextId::kErrorCaption: return PageTextsFor(language).error_caption;
+    case TextId::kWarningCaption: return PageTextsFor(language).warning_caption;
+  }
+  return "";
+}
+
 }  // namespace verlumo

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "midend/commands.h"
+#include "midend/layout.h"
 
 namespace verlumo {
 
@@ -57,6 +58,31 @@ struct InfoTexts {
 };
 
 InfoTexts InfoTextsFor(int language);
+
+// What only the page says: its own save dialog and message boxes (the Windows game has the
+// system's, worded by the system), and the notices it shows under the game when the browser
+// lets it down.
+struct PageTexts {
+  std::string save_as_caption;
+  std::string file_name_label;
+  std::string save;
+  std::string cancel;
+  std::string error_caption;
+  std::string warning_caption;
+  std::string close;  // the close box's hint
+  std::string storage_refused;
+  std::string storage_full;
+  std::string game_ended;
+  std::string no_web_assembly;
+  std::string cannot_start;       // followed by the reason
+  std::string assets_unreadable;  // followed by the reason
+};
+
+PageTexts PageTextsFor(int language);
+
+// The words of a control of the dialog in the language; the message of a message dialog is its
+// own, and the page's message boxes are given theirs when they ask (blank here).
+std::string WordsOf(const ControlText& text, DialogName dialog, int language);
 
 // The maker and the association, the same in both languages.
 namespace maker {

@@ -17,6 +17,7 @@
 #include "core/random.h"
 #include "midend/commands.h"
 #include "midend/front_end.h"
+#include "midend/layout.h"
 #include "view/board_view.h"
 #include "view/sound_player.h"
 
@@ -45,9 +46,6 @@ using SoundImages = std::array<std::vector<std::uint8_t>, 2>;
 
 class GameSession final : private ViewHost, private ControlsDisplay {
  public:
-  // The animation timer's interval, milliseconds.
-  static constexpr int kTimerInterval = 75;
-
   GameSession(const SessionSurfaces& surfaces, WaveOutput& wave_output, SoundImages sounds, FrontEnd& front_end);
   GameSession(const GameSession&) = delete;
   GameSession& operator=(const GameSession&) = delete;
@@ -67,7 +65,7 @@ class GameSession final : private ViewHost, private ControlsDisplay {
   void Run(Command command);
   void MoveLevelSelector(SelectorRequest request, int shown, int tracked);
 
-  // The timer's tick turns the car on the selected tile.
+  // The timer's tick (every kTimerInterval) turns the car on the selected tile.
   void Tick() { view_.TimerTimer(); }
   // The board area and the level counter drawn whole. The first paint before the first
   // activation refreshes the toolbar's texts and the level selector first.

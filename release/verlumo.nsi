@@ -76,12 +76,27 @@ VIAddVersionKey /LANG=1031 "LegalCopyright" "© Ralf Verhoeven, ${PUBLISHER}"
 ; game itself (.onInit), and nothing else is in its way.
 !define MUI_WELCOMEPAGE_TEXT "$(WelcomeText)"
 
+; The installer speaks to the player as the game does, with "Du" in German. The stock texts of
+; the pages it shows say "Sie" there, so each page is given its texts here, and the English ones
+; are the stock texts.
+!define MUI_ABORTWARNING_TEXT "$(AbortWarningText)"
+
 !insertmacro MUI_PAGE_WELCOME
+!define MUI_PAGE_HEADER_SUBTEXT "$(ComponentsSubtitle)"
+!define MUI_COMPONENTSPAGE_TEXT_TOP "$(ComponentsTop)"
+!define MUI_COMPONENTSPAGE_TEXT_COMPLIST "$(ComponentsList)"
+!define MUI_COMPONENTSPAGE_TEXT_DESCRIPTION_INFO "$(ComponentsInfo)"
 !insertmacro MUI_PAGE_COMPONENTS
+!define MUI_PAGE_HEADER_SUBTEXT "$(DirectorySubtitle)"
+!define MUI_DIRECTORYPAGE_TEXT_TOP "$(DirectoryTop)"
 !insertmacro MUI_PAGE_DIRECTORY
+!define MUI_PAGE_HEADER_SUBTEXT "$(InstallingSubtitle)"
 !insertmacro MUI_PAGE_INSTFILES
+!define MUI_FINISHPAGE_TEXT "$(FinishText)"
 !insertmacro MUI_PAGE_FINISH
+!define MUI_PAGE_HEADER_SUBTEXT "$(UninstallConfirmSubtitle)"
 !insertmacro MUI_UNPAGE_CONFIRM
+!define MUI_PAGE_HEADER_SUBTEXT "$(UninstallingSubtitle)"
 !insertmacro MUI_UNPAGE_INSTFILES
 
 ; The first language is the one for systems that speak neither.
@@ -89,11 +104,11 @@ VIAddVersionKey /LANG=1031 "LegalCopyright" "© Ralf Verhoeven, ${PUBLISHER}"
 !insertmacro MUI_LANGUAGE "German"
 
 LangString WelcomeText ${LANG_ENGLISH} "Setup will install $(^NameDA), the tile puzzle with roads, for your user account only, so it needs no administrator rights.$\r$\n$\r$\n$_CLICK"
-LangString WelcomeText ${LANG_GERMAN} "Der Assistent installiert $(^NameDA), das Legespiel mit Straßen, nur für Ihr Benutzerkonto und braucht dazu keine Administratorrechte.$\r$\n$\r$\n$_CLICK"
+LangString WelcomeText ${LANG_GERMAN} "Der Assistent installiert $(^NameDA), das Legespiel mit Straßen, nur für Dein Benutzerkonto und braucht dazu keine Administratorrechte.$\r$\n$\r$\nKlicke auf Weiter, um fortzufahren."
 LangString RunText ${LANG_ENGLISH} "Play Verlumo now"
 LangString RunText ${LANG_GERMAN} "Verlumo jetzt spielen"
 LangString UninstallConfirmText ${LANG_ENGLISH} "$(^NameDA) will be removed from the folder below. Your game files (*.vlm) and your settings are kept. $_CLICK"
-LangString UninstallConfirmText ${LANG_GERMAN} "$(^NameDA) wird aus dem unten angegebenen Ordner entfernt. Ihre Spieldateien (*.vlm) und Ihre Einstellungen bleiben erhalten. $_CLICK"
+LangString UninstallConfirmText ${LANG_GERMAN} "$(^NameDA) wird aus dem unten angegebenen Ordner entfernt. Deine Spieldateien (*.vlm) und Deine Einstellungen bleiben erhalten. Klicke auf Deinstallieren, um die Deinstallation zu starten."
 ; The names fit the components list in both languages; the descriptions say the rest.
 LangString GameSection ${LANG_ENGLISH} "Verlumo"
 LangString GameSection ${LANG_GERMAN} "Verlumo"
@@ -102,11 +117,34 @@ LangString GameDescription ${LANG_GERMAN} "Das Spiel, seine Stufen und seine Spi
 LangString DesktopSection ${LANG_ENGLISH} "Desktop shortcut"
 LangString DesktopSection ${LANG_GERMAN} "Desktopverknüpfung"
 LangString DesktopDescription ${LANG_ENGLISH} "A shortcut to Verlumo on your desktop."
-LangString DesktopDescription ${LANG_GERMAN} "Eine Verknüpfung zu Verlumo auf Ihrem Desktop."
+LangString DesktopDescription ${LANG_GERMAN} "Eine Verknüpfung zu Verlumo auf Deinem Desktop."
 LangString GameRunning ${LANG_ENGLISH} "Verlumo is running. Please quit the game first, then start Setup again."
-LangString GameRunning ${LANG_GERMAN} "Verlumo läuft gerade. Bitte beenden Sie zuerst das Spiel und starten Sie dann das Setup noch einmal."
+LangString GameRunning ${LANG_GERMAN} "Verlumo läuft gerade. Bitte beende zuerst das Spiel und starte dann das Setup noch einmal."
 LangString GameRunningUninstall ${LANG_ENGLISH} "Verlumo is running. Please quit the game first, then start the uninstall again."
-LangString GameRunningUninstall ${LANG_GERMAN} "Verlumo läuft gerade. Bitte beenden Sie zuerst das Spiel und starten Sie dann die Deinstallation noch einmal."
+LangString GameRunningUninstall ${LANG_GERMAN} "Verlumo läuft gerade. Bitte beende zuerst das Spiel und starte dann die Deinstallation noch einmal."
+; The texts of the stock pages (see above the pages).
+LangString ComponentsSubtitle ${LANG_ENGLISH} "Choose which features of $(^NameDA) you want to install."
+LangString ComponentsSubtitle ${LANG_GERMAN} "Wähle die Komponenten aus, die Du installieren möchtest."
+LangString ComponentsTop ${LANG_ENGLISH} "Check the components you want to install and uncheck the components you don't want to install. $_CLICK"
+LangString ComponentsTop ${LANG_GERMAN} "Wähle die Komponenten, die Du installieren willst. Klicke auf Weiter, um fortzufahren."
+LangString ComponentsList ${LANG_ENGLISH} "Select components to install:"
+LangString ComponentsList ${LANG_GERMAN} "Wähle die zu installierenden Komponenten:"
+LangString ComponentsInfo ${LANG_ENGLISH} "Position your mouse over a component to see its description."
+LangString ComponentsInfo ${LANG_GERMAN} "Bewege den Mauszeiger über eine Komponente, um ihre Beschreibung zu lesen."
+LangString DirectorySubtitle ${LANG_ENGLISH} "Choose the folder in which to install $(^NameDA)."
+LangString DirectorySubtitle ${LANG_GERMAN} "Wähle den Ordner aus, in den $(^NameDA) installiert werden soll."
+LangString DirectoryTop ${LANG_ENGLISH} "Setup will install $(^NameDA) in the following folder. To install in a different folder, click Browse and select another folder. $_CLICK"
+LangString DirectoryTop ${LANG_GERMAN} "$(^NameDA) wird in den unten angegebenen Ordner installiert. Falls Du in einen anderen Ordner installieren möchtest, klicke auf Durchsuchen und wähle einen anderen Ordner aus. Klicke auf Installieren, um die Installation zu starten."
+LangString InstallingSubtitle ${LANG_ENGLISH} "Please wait while $(^NameDA) is being installed."
+LangString InstallingSubtitle ${LANG_GERMAN} "Bitte warte, während $(^NameDA) installiert wird."
+LangString FinishText ${LANG_ENGLISH} "$(^NameDA) has been installed on your computer.$\r$\n$\r$\nClick Finish to close Setup."
+LangString FinishText ${LANG_GERMAN} "$(^NameDA) wurde auf Deinem Computer installiert.$\r$\n$\r$\nKlicke auf Fertigstellen, um den Installationsassistenten zu schließen."
+LangString AbortWarningText ${LANG_ENGLISH} "Are you sure you want to quit $(^Name) Setup?"
+LangString AbortWarningText ${LANG_GERMAN} "Willst Du die Installation von $(^Name) wirklich abbrechen?"
+LangString UninstallConfirmSubtitle ${LANG_ENGLISH} "Remove $(^NameDA) from your computer."
+LangString UninstallConfirmSubtitle ${LANG_GERMAN} "$(^NameDA) wird von Deinem Computer entfernt."
+LangString UninstallingSubtitle ${LANG_ENGLISH} "Please wait while $(^NameDA) is being uninstalled."
+LangString UninstallingSubtitle ${LANG_GERMAN} "Bitte warte, während $(^NameDA) entfernt wird."
 
 ; Files in use cannot be replaced or removed, and the install or uninstall would stop halfway.
 ; So both refuse, before they change anything, while a game from the install folder runs: a

@@ -205,7 +205,7 @@ bool TMainForm::FormCreate() {
     GdiWindowSurface::Batch batch(*box_surface_);
     session_->StartFirstLevel();
   }
-  if (SetTimer(handle(), kAnimationTimer, GameSession::kTimerInterval, nullptr) == 0) {
+  if (SetTimer(handle(), kAnimationTimer, kTimerInterval, nullptr) == 0) {
     return Refuse(L"the animation timer");
   }
   return true;

@@ -11,6 +11,7 @@
 
 #include "midend/commands.h"
 #include "midend/front_texts.h"
+#include "midend/layout.h"
 #include "shell/forms/accessible_control.h"
 #include "shell/forms/gdi_handles.h"
 #include "shell/forms/speed_button.h"
@@ -28,7 +29,7 @@ constexpr int kLevelScrollId = 200;
 
 class Toolbar final : private ControlWords {
  public:
-  static constexpr int kHeight = 33;
+  static constexpr int kHeight = kToolbarLayout.height;
 
   Toolbar();
 

@@ -5,12 +5,12 @@
 
 #include <windows.h>
 
+#include <array>
 #include <string>
 
 #include "shell/dialogs/dialog_form.h"
 #include "shell/dialogs/hyperlink_label.h"
 #include "shell/forms/gdi_handles.h"
-#include "shell/forms/glyph_button.h"
 
 namespace verlumo {
 
@@ -25,41 +25,29 @@ class InfoDialog : public DialogForm {
   // The three links open their targets through this; the game keeps ShellOpen.
   void set_link_opener(const ShellOpener& opener);
 
-  HWND ok_button() const { return ok_button_.handle(); }
-  HWND tongue_button() const { return tongue_button_.handle(); }
-  const HyperlinkLabel& email_link() const { return email_link_; }
-  const HyperlinkLabel& home_page_link() const { return home_page_link_; }
-  const HyperlinkLabel& member_link() const { return member_link_; }
+  HWND ok_button() const { return button_handle("ok"); }
+  HWND tongue_button() const { return button_handle("tongue"); }
+  const HyperlinkLabel& email_link() const { return link("email"); }
+  const HyperlinkLabel& home_page_link() const { return link("homePage"); }
+  const HyperlinkLabel& member_link() const { return link("member"); }
 
   // The language-dependent label texts as last set.
-  const std::wstring& coded_text() const { return coded_text_; }
-  const std::wstring& member_of_text() const { return member_of_text_; }
-  const std::wstring& program_text() const { return program_text_; }
+  const std::wstring& coded_text() const { return words("codedIn"); }
+  const std::wstring& member_of_text() const { return words("memberOf"); }
+  const std::wstring& program_text() const { return words("program"); }
 
  protected:
   bool OnCreate() override;
-  void ApplyTexts() override;
-  void OnPaint(HDC dc) override;
   void OnCommand(int id, HWND control) override;
 
  private:
   void TongBtnClick();
+  const HyperlinkLabel& link(const char* name) const;
 
   TongueDialog* language_dialog_ = nullptr;
-  OwnedFont name_font_;
   OwnedFont link_font_;
-  OwnedBitmap logo_;
-  OwnedBitmap association_logo_;
-  OwnedBitmap tick_glyph_;
-  OwnedBitmap lips_glyph_;
-  GlyphButton ok_button_;
-  GlyphButton tongue_button_;
-  HyperlinkLabel email_link_;
-  HyperlinkLabel home_page_link_;
-  HyperlinkLabel member_link_;
-  std::wstring coded_text_;
-  std::wstring member_of_text_;
-  std::wstring program_text_;
+  // In the layout's order of links.
+  std::array<HyperlinkLabel, 3> links_;
 };
 
 }  // namespace verlumo

@@ -1,31 +1,35 @@
 // The splash screen: picture, timer and clicks.
 #include "shell/dialogs/splash.h"
 
+#include "shell/dialogs/laid_out.h"
 #include "shell/forms/painting.h"
-#include "shell/resource_ids.h"
 
 namespace verlumo {
 namespace {
 
 constexpr wchar_t kClassName[] = L"TSplash";
-constexpr int kClientWidth = 200;
-constexpr int kClientHeight = 150;
 constexpr UINT_PTR kTimer1 = 1;
+
+// The splash is one picture that fills the window.
+const DialogLayout& SplashLayout() { return DialogLayoutOf(DialogName::kSplash); }
+const Control& SplashPicture() { return SplashLayout().controls.front(); }
 
 }  // namespace
 
 bool Splash::Create(const DialogContext& context) {
-  return CreateForm(kClassName, L"", {WS_POPUP, WS_EX_TOPMOST}, kClientWidth, kClientHeight,
+  return CreateForm(kClassName, L"", {WS_POPUP, WS_EX_TOPMOST}, SplashLayout().width, SplashLayout().height,
                     context.main_window);
 }
 
 bool Splash::OnCreate() {
-  picture_.reset(LoadBitmapResource(IDB_SPLASH));
+  picture_.reset(LoadBitmapResource(PictureResource(SplashPicture().picture)));
   if (SetTimer(handle(), kTimer1, kTimerInterval, nullptr) == 0) return Refuse(L"the timer");
   return true;
 }
 
-void Splash::OnPaint(HDC dc) { DrawPicture(dc, static_cast<HBITMAP>(picture_.get()), 0, 0); }
+void Splash::OnPaint(HDC dc) {
+  DrawPicture(dc, static_cast<HBITMAP>(picture_.get()), SplashPicture().box.left, SplashPicture().box.top);
+}
 
 void Splash::OnTimer(UINT_PTR id) {
   if (id == kTimer1) Click();

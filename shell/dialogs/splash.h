@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include "midend/layout.h"
 #include "shell/dialogs/dialog_context.h"
 #include "shell/forms/click_tracker.h"
 #include "shell/forms/form.h"
@@ -15,7 +16,7 @@ namespace verlumo {
 
 class Splash : public Form {
  public:
-  static constexpr UINT kTimerInterval = 3000;  // milliseconds
+  static constexpr UINT kTimerInterval = kSplashTime;  // milliseconds
 
   // Creates the window, hidden, and starts Timer1.
   bool Create(const DialogContext& context);

@@ -5,8 +5,6 @@
 #include <windows.h>
 
 #include "shell/dialogs/dialog_form.h"
-#include "shell/forms/gdi_handles.h"
-#include "shell/forms/glyph_button.h"
 
 namespace verlumo {
 
@@ -16,22 +14,12 @@ class TongueDialog : public DialogForm {
   // dialog writes the choice there.
   bool Create(const DialogContext& context);
 
-  HWND english_button() const { return english_button_.handle(); }
-  HWND german_button() const { return german_button_.handle(); }
+  HWND english_button() const { return button_handle("english"); }
+  HWND german_button() const { return button_handle("german"); }
 
  protected:
-  bool OnCreate() override;
-  void OnPaint(HDC dc) override;
+  bool OnCreate() override { return CreateLayout(); }
   void OnCommand(int id, HWND control) override;
-
- private:
-  void EnglishBtnClick();
-  void GermanBtnClick();
-
-  OwnedBitmap english_flags_;
-  OwnedBitmap german_flags_;
-  GlyphButton english_button_;
-  GlyphButton german_button_;
 };
 
 }  // namespace verlumo

@@ -2,7 +2,8 @@
 # The signed downloads, checked as anyone can check them with osslsigncode, 7z and unzip:
 #  - verlumo.exe (in the zip and in the installer), the uninstaller (in the installer) and the
 #    installer carry signatures that osslsigncode verifies against the signing certificate, and
-#    one changed byte in any of them makes verification fail;
+#    one changed byte in any of them makes verification fail, and the time each is signed at lies
+#    inside the certificate's validity;
 #  - with their signatures removed, the programs are the ones an unsigned build packs from the same
 #    program folder: verlumo.exe byte for byte; the uninstaller, and the installer up to the data
 #    NSIS appends to it, byte for byte but for the PE checksum (an unsigned NSIS program leaves it
@@ -34,6 +35,21 @@ unzip -q unsigned.zip -d unsigned-zip
 7z x -ounsigned-setup unsigned-setup.exe >/dev/null
 
 verify() { osslsigncode verify -CAfile certificates.pem -in "$1" >"$scratch/verify.log" 2>&1; }
+
+# A verifier compares the time in the signature (the commit's, unless time-stamped) with the
+# validity of the certificate: it must lie inside it, not before the certificate existed.
+seconds() { date -u -d "$1" +%s; }
+signed_in_validity() {
+  grep -q "Timestamp is not available" verify.log || return 0
+  signed_at=$(sed -n 's/^[[:space:]]*Signing time: //p' verify.log | head -n 1)
+  not_before=$(sed -n 's/^[[:space:]]*notBefore : //p' verify.log | head -n 1)
+  not_after=$(sed -n 's/^[[:space:]]*notAfter : //p' verify.log | head -n 1)
+  [ -n "$signed_at" ] && [ -n "$not_before" ] && [ -n "$not_after" ] ||
+    fail "$1: osslsigncode shows no signing time or no validity"
+  [ "$(seconds "$not_before")" -le "$(seconds "$signed_at")" ] &&
+    [ "$(seconds "$signed_at")" -le "$(seconds "$not_after")" ] ||
+    fail "$1 is signed at $signed_at, outside its certificate's validity ($not_before to $not_after)"
+}
 
 # Offset of a little-endian number in a file.
 number() { od -An -t"u$2" -j"$1" -N"$2" "$3" | tr -d ' '; }
@@ -69,6 +85,7 @@ for signed in signed-zip/Verlumo/verlumo.exe signed-setup/verlumo.exe signed-set
   name=$(echo "$signed" | tr / -)
   verify "$signed" && grep -q "Signature verification: ok" verify.log ||
     { cat verify.log >&2; fail "$signed is not signed, or its signature does not verify"; }
+  signed_in_validity "$signed"
   one_byte_changed "$signed" changed.exe
   ! verify changed.exe || fail "$signed with one byte changed still verifies"
   osslsigncode remove-signature -in "$signed" -out "unsigned-again-$name" >/dev/null || fail "removing the signature of $signed"

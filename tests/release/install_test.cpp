@@ -159,7 +159,7 @@ TEST_F(Release, ARunningGameStopsInstallerAndUninstallerBeforeTheyChangeAnything
   ASSERT_NE(message, nullptr) << "no message from the installer";
   const bool german = PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_GERMAN;
   const std::wstring texts = DialogTexts(message);
-  EXPECT_NE(texts.find(german ? L"Verlumo läuft gerade. Bitte beenden Sie zuerst das Spiel"
+  EXPECT_NE(texts.find(german ? L"Verlumo läuft gerade. Bitte beende zuerst das Spiel"
                               : L"Verlumo is running. Please quit the game first"),
             std::wstring::npos)
       << testing::PrintToString(texts);

@@ -33,9 +33,16 @@ constexpr int kEnlargement = 2;
 constexpr Rgb kPageGreen{47, 107, 47};
 constexpr Rgb kClickFrame{242, 208, 36};
 
-// Straight roads, left to right, one for each road kind; and a fixed tile with the second kind.
+// Straight roads, left to right, one for each road kind.
 constexpr TileCode kStraightRoads[3] = {2, 13, 29};
-constexpr TileCode kFixedRoad = 96;
+// A movable and a fixed tile with the same road, the two-lane road from left to right: the
+// movable one raised as a piece, the fixed one (an avenue of trees) flat on the landscape's
+// darker grass.
+constexpr TileCode kMovableRoad = 2;
+constexpr TileCode kFixedRoad = 94;
+// One road across a row of tiles of both kinds, ending at a petrol station: movable, fixed,
+// movable, fixed.
+constexpr TileCode kMixedRow[4] = {2, 94, 2, 100};
 
 verlumo::MemorySurface Sheet(const std::vector<Asset>& assets, const char* file_name) {
   const Asset* asset = FindAsset(assets, file_name);
@@ -122,6 +129,13 @@ Image SingleTile(BoardPainter& painter, TileCode code, bool selected) {
   return painter.Cells(board, selected ? 0 : -1, 3, 0, 1);
 }
 
+// A road through four cells in a row, movable and fixed tiles taking turns.
+Image MixedRow(BoardPainter& painter) {
+  Board board{};
+  for (int column = 0; column < 4; ++column) board[CellIndex(column, 3)] = kMixedRow[column];
+  return painter.Cells(board, -1, 3, 0, 4);
+}
+
 // A row of four cells: the carried tile on the left and the tile the player clicks on the
 // right; after the click the two have changed places and the car has gone with its tile.
 std::vector<RulesPicture> Swap(BoardPainter& painter) {
@@ -187,8 +201,9 @@ std::vector<RulesPicture> MakeRulesPictures(const std::vector<Asset>& assets, co
     pictures.push_back({"road_kind" + std::to_string(kind + 1) + ".png",
                         Enlarged(SingleTile(painter, kStraightRoads[kind], false), kEnlargement)});
   }
-  pictures.push_back({"tile_movable.png", Enlarged(SingleTile(painter, kStraightRoads[1], false), kEnlargement)});
+  pictures.push_back({"tile_movable.png", Enlarged(SingleTile(painter, kMovableRoad, false), kEnlargement)});
   pictures.push_back({"tile_fixed.png", Enlarged(SingleTile(painter, kFixedRoad, false), kEnlargement)});
+  pictures.push_back({"tiles_in_a_row.png", Enlarged(MixedRow(painter), kEnlargement)});
   pictures.push_back({"selected_tile.png", Enlarged(SingleTile(painter, 4, true), kEnlargement)});
   for (RulesPicture& picture : Swap(painter)) pictures.push_back(std::move(picture));
   pictures.push_back({"solved_level.png", painter.SolvedArea(levels, solved)});

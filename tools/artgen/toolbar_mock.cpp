@@ -1,5 +1,4 @@
-// The toolbar's layout is the main window's: buttons of 25 x 25 (the maker's emblem 30 wide),
-// the level display at 212, the two level buttons either side of the selector.
+// The toolbar as the main window lays it out, from the mid-end's table of it.
 #include "tools/artgen/toolbar_mock.h"
 
 #include "tools/artgen/image_ops.h"
@@ -8,31 +7,19 @@ namespace artgen {
 
 namespace {
 
-struct Button {
-  const char* file;
-  ToolbarPlace place;
-  bool two_states;
-};
+using verlumo::kToolbarLayout;
 
-// clang-format off
-const Button kButtons[] = {
-    {"btn_newgame.bmp", {4, 4, 25, 25}, false},  {"btn_restart.bmp", {32, 4, 25, 25}, true},
-    {"btn_load.bmp", {60, 4, 25, 25}, true},     {"btn_save.bmp", {88, 4, 25, 25}, true},
-    {"btn_sound.bmp", {116, 4, 25, 25}, true},   {"btn_exit.bmp", {144, 4, 25, 25}, false},
-    {"btn_prev.bmp", {280, 7, 16, 20}, true},    {"btn_next.bmp", {381, 7, 16, 20}, true},
-    {"btn_tongue.bmp", {400, 4, 25, 25}, false}, {"btn_rules.bmp", {429, 4, 25, 25}, false},
-    {"btn_info.bmp", {457, 4, 25, 25}, false},   {"btn_zorbel.bmp", {485, 4, 30, 25}, false},
-};
-// clang-format on
-constexpr ToolbarPlace kLevelDisplay{212, 7, 57, 20};
-constexpr ToolbarPlace kLevelSelector{297, 8, 84, 19};
+ToolbarPlace PlaceOf(const verlumo::Box& box) { return {box.left, box.top, box.width, box.height}; }
 
 // A picture from a glyph file on the button face: the first image of a two-state glyph,
 // centred on a button of the given size.
-void PutButton(Image& panel, const Asset* asset, const ToolbarPlace& at, bool two_states) {
+void PutButton(Image& panel, const std::vector<Asset>& assets, const verlumo::ToolbarButton& button) {
+  const verlumo::PictureFile file = verlumo::PictureFileOf(button.picture);
+  const Asset* asset = FindAsset(assets, std::string(file.stem) + ".bmp");
   if (asset == nullptr) return;
+  const ToolbarPlace at = PlaceOf(button.box);
   const Image& glyph = asset->preview;
-  const int glyph_width = two_states ? glyph.width / 2 : glyph.width;
+  const int glyph_width = glyph.width / file.images;
   Paste(panel, Cropped(glyph, 0, 0, glyph_width, glyph.height), at.x + (at.w - glyph_width) / 2,
         at.y + (at.h - glyph.height) / 2);
 }
@@ -41,11 +28,12 @@ void PutButton(Image& panel, const Asset* asset, const ToolbarPlace& at, bool tw
 
 std::vector<ToolbarPlace> ToolbarControlPlaces() {
   std::vector<ToolbarPlace> places;
-  for (int i = 0; i < 6; ++i) places.push_back(kButtons[i].place);
-  places.push_back(kLevelDisplay);
-  places.push_back(kButtons[6].place);
-  places.push_back(kLevelSelector);
-  for (int i = 7; i < 12; ++i) places.push_back(kButtons[i].place);
+  const auto& buttons = kToolbarLayout.buttons;
+  for (int i = 0; i < 6; ++i) places.push_back(PlaceOf(buttons[i].box));
+  places.push_back(PlaceOf(kToolbarLayout.level_counter));
+  places.push_back(PlaceOf(buttons[6].box));
+  places.push_back(PlaceOf(kToolbarLayout.level_selector));
+  for (int i = 7; i < 12; ++i) places.push_back(PlaceOf(buttons[i].box));
   return places;
 }
 
@@ -75,15 +63,17 @@ Image ToolbarMock(const std::vector<Asset>& assets) {
     panel.at(0, y) = Rgb{255, 255, 255};
     panel.at(kToolbarWidth - 1, y) = Rgb{128, 128, 128};
   }
-  for (const Button& button : kButtons) PutButton(panel, FindAsset(assets, button.file), button.place, button.two_states);
+  for (const verlumo::ToolbarButton& button : kToolbarLayout.buttons) PutButton(panel, assets, button);
   // The selector's track, in the scroll bar's checkered grey.
-  for (int y = kLevelSelector.y; y < kLevelSelector.y + kLevelSelector.h; ++y) {
-    for (int x = kLevelSelector.x; x < kLevelSelector.x + kLevelSelector.w; ++x) {
+  const ToolbarPlace selector = PlaceOf(kToolbarLayout.level_selector);
+  for (int y = selector.y; y < selector.y + selector.h; ++y) {
+    for (int x = selector.x; x < selector.x + selector.w; ++x) {
       panel.at(x, y) = (x + y) % 2 == 0 ? Rgb{236, 234, 230} : face;
     }
   }
   if (const Asset* glyphs = FindAsset(assets, "glyphs.bmp")) {
-    Paste(panel, LevelCounter(glyphs->preview, 12, false), kLevelDisplay.x, kLevelDisplay.y);
+    Paste(panel, LevelCounter(glyphs->preview, 12, false), kToolbarLayout.level_counter.left,
+          kToolbarLayout.level_counter.top);
   }
   return panel;
 }

@@ -5,13 +5,14 @@
 #include <cstddef>  // size_t, which image.h uses
 #include <vector>
 
+#include "midend/layout.h"
 #include "tools/artgen/asset_set.h"
 #include "tools/artgen/image.h"
 
 namespace artgen {
 
-inline constexpr int kToolbarWidth = 520;
-inline constexpr int kToolbarHeight = 33;
+inline constexpr int kToolbarWidth = verlumo::kToolbarLayout.width;
+inline constexpr int kToolbarHeight = verlumo::kToolbarLayout.height;
 
 // Where a control of the toolbar lies, in the toolbar's pixels.
 struct ToolbarPlace {

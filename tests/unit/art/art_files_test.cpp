@@ -8,6 +8,7 @@
 #include <set>
 #include <string>
 
+#include "midend/layout.h"
 #include "tests/unit/art/generated_assets.h"
 #include "tools/artgen/asset_set.h"
 
@@ -83,12 +84,38 @@ TEST(ArtFiles, GlyphPicturesAreTransparentAtTheBottomLeft) {
   }
 }
 
-// The greyed image of a two-state glyph is grey: the shadow, the highlight and the button face
-// between them, and nothing coloured.
+// The pictures around the board as the layout names them.
+std::vector<verlumo::Picture> LaidOutPictures() {
+  std::vector<verlumo::Picture> pictures;
+  for (int i = static_cast<int>(verlumo::Picture::kNewGame); i <= static_cast<int>(verlumo::Picture::kSplash); ++i) {
+    pictures.push_back(static_cast<verlumo::Picture>(i));
+  }
+  return pictures;
+}
+
+// Every picture the toolbar and the dialogs place is a file made here, and a picture drawn whole
+// fills the box the layout gives it (the page sizes its picture by the box).
+TEST(ArtFiles, EveryPictureTheLayoutPlacesIsMadeAndFitsItsBox) {
+  for (const verlumo::Picture picture : LaidOutPictures()) {
+    EXPECT_NO_THROW(FileNamed(std::string(verlumo::PictureFileOf(picture).stem) + ".bmp"));
+  }
+  for (const verlumo::DialogName dialog : {verlumo::DialogName::kInfo, verlumo::DialogName::kSplash}) {
+    for (const verlumo::Control& control : verlumo::DialogLayoutOf(dialog).controls) {
+      if (control.kind != verlumo::ControlKind::kPicture) continue;
+      const DecodedBmp bmp = BmpNamed(std::string(verlumo::PictureFileOf(control.picture).stem) + ".bmp");
+      EXPECT_EQ(bmp.width, control.box.width) << control.name;
+      EXPECT_EQ(bmp.height, control.box.height) << control.name;
+    }
+  }
+}
+
+// The greyed image of a two-state glyph, as the layout counts them, is grey: the shadow, the
+// highlight and the button face between them, and nothing coloured.
 TEST(ArtFiles, GreyedImagesHoldNoColour) {
-  for (const char* name :
-       {"btn_restart.bmp", "btn_load.bmp", "btn_save.bmp", "btn_sound.bmp", "btn_prev.bmp",
-        "btn_next.bmp", "dlg_again.bmp", "dlg_cross.bmp", "dlg_tick.bmp"}) {
+  for (const verlumo::Picture picture : LaidOutPictures()) {
+    const verlumo::PictureFile file = verlumo::PictureFileOf(picture);
+    if (file.images != 2) continue;
+    const std::string name = std::string(file.stem) + ".bmp";
     SCOPED_TRACE(name);
     const DecodedBmp bmp = BmpNamed(name);
     const artgen::Rgb key{255, 0, 255};

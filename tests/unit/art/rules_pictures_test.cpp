@@ -85,6 +85,16 @@ TEST(RulesPictures, ShowEachRoadKindAndAFixedAndAMovableTileAsTheSheetHasThem) {
   ASSERT_GE(fixed, 0);
   EXPECT_TRUE(verlumo::IsMovable(static_cast<TileCode>(movable)));
   EXPECT_FALSE(verlumo::IsMovable(static_cast<TileCode>(fixed)));
+  // The two carry the same roads, so only the way they are drawn tells them apart.
+  EXPECT_EQ(verlumo::EdgeWordOf(static_cast<TileCode>(movable)), verlumo::EdgeWordOf(static_cast<TileCode>(fixed)));
+  // And in a row, movable and fixed tiles take turns.
+  const artgen::Image& row = Picture("tiles_in_a_row.png");
+  ASSERT_EQ(row.width, 4 * kCell);
+  for (int index = 0; index < 4; ++index) {
+    const int code = CodeShownBy(Cell(row, index));
+    ASSERT_GE(code, 0) << "cell " << index;
+    EXPECT_EQ(verlumo::IsMovable(static_cast<TileCode>(code)), index % 2 == 0) << "cell " << index;
+  }
 }
 
 TEST(RulesPictures, TheCarSitsOnTheSelectedTileAndGoesWithItInTheSwap) {

@@ -212,6 +212,14 @@ void SetCanvasAlignedSource(cairo_t* cr, cairo_surface_t* texture) {
   cairo_set_matrix(cr, &user);
 }
 
+// The key under which a cairo context keeps its GrassFill.
+const cairo_user_data_key_t kGrassFillKey{};
+
+GrassFill FillOf(cairo_t* cr) {
+  const void* fill = cairo_get_user_data(cr, &kGrassFillKey);
+  return fill == nullptr ? GrassFill::Textured : *static_cast<const GrassFill*>(fill);
+}
+
 }  // namespace
 
 std::uint32_t Rng::Next() {
@@ -253,7 +261,34 @@ void PaintGrass(cairo_t* cr) {
   cairo_restore(cr);
 }
 
-void SetGrassSource(cairo_t* cr) { SetCanvasAlignedSource(cr, TheTextures().grass.get()); }
+void SetGrassFill(cairo_t* cr, GrassFill fill) {
+  static constexpr GrassFill kFills[] = {GrassFill::Textured, GrassFill::Black, GrassFill::White};
+  cairo_set_user_data(cr, &kGrassFillKey, const_cast<GrassFill*>(&kFills[static_cast<int>(fill)]), nullptr);
+}
+
+void SetGrassSource(cairo_t* cr) {
+  switch (FillOf(cr)) {
+    case GrassFill::Textured: SetCanvasAlignedSource(cr, TheTextures().grass.get()); break;
+    case GrassFill::Black: cairo_set_source_rgb(cr, 0, 0, 0); break;
+    case GrassFill::White: cairo_set_source_rgb(cr, 1, 1, 1); break;
+  }
+}
+
+Image GrassTile() {
+  cairo_surface_t* grass = TheTextures().grass.get();
+  cairo_surface_flush(grass);
+  const unsigned char* data = cairo_image_surface_get_data(grass);
+  const int stride = cairo_image_surface_get_stride(grass);
+  Image tile(kCell, kCell);
+  for (int y = 0; y < kCell; ++y) {
+    const auto* line = reinterpret_cast<const std::uint32_t*>(data + static_cast<std::size_t>(y) * stride);
+    for (int x = 0; x < kCell; ++x) {
+      tile.at(x, y) = {static_cast<std::uint8_t>(line[x] >> 16), static_cast<std::uint8_t>(line[x] >> 8),
+                       static_cast<std::uint8_t>(line[x])};
+    }
+  }
+  return tile;
+}
 
 void SetGrainSource(cairo_t* cr, Grain grain) {
   const Textures& textures = TheTextures();

@@ -6,7 +6,10 @@
 
 #include <cairo.h>
 
+#include <cstddef>  // image.h uses size_t
 #include <cstdint>
+
+#include "tools/artgen/image.h"
 
 namespace artgen::tiles {
 
@@ -27,10 +30,19 @@ std::uint32_t Hash(int x, int y, int seed);
 // Smooth value noise in [0, 1] that repeats every 48 pixels; `lattice` divides 48.
 double PeriodicNoise(double x, double y, int lattice, int seed);
 
+// What the grass of a canvas is painted with: the grass texture, or one flat colour. Painting the
+// same scenes on black and on white grass shows how much grass each pixel lets through, so that
+// the ground can be laid anew under finished pictures without touching what stands on it.
+enum class GrassFill { Textured, Black, White };
+// Paints all grass drawn through `cr` from now on with `fill`.
+void SetGrassFill(cairo_t* cr, GrassFill fill);
+
 // Fills the clip with grass, aligned to the canvas so that every cell shows the same grass.
 void PaintGrass(cairo_t* cr);
 // Makes grass the source, for filling paths (an island, a garden) with it.
 void SetGrassSource(cairo_t* cr);
+// The grass texture's 48 x 48 pixels, as every cell shows them where nothing covers the grass.
+Image GrassTile();
 
 enum class Grain { Asphalt, Gravel, Stone, Water };
 // Makes a grain the source; filling or stroking with it lays the grain over what is there.

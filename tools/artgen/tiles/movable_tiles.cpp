@@ -41,7 +41,12 @@ void PaintSignpost(cairo_t* cr, double x, double y) {
 
 Scene MovableTile(verlumo::TileCode code) {
   return SingleTile(code, [code](cairo_t* cr) {
-    if (code == verlumo::kEmptyTile) return;  // plain grass
+    if (code == verlumo::kEmptyTile) {
+      // Plain grass, with a few flowers so that a stretch of empty pieces is not bare.
+      Footprint footprint([](cairo_t*) {});
+      StrewDetails(cr, footprint, code, 2, Details::Flowers);
+      return;
+    }
     const RoadKinds kinds = KindsOf(verlumo::EdgeWordOf(code));
     const RoadStyle style = StyleOf(code);
     PaintRoads(cr, kinds, style);

@@ -3,15 +3,14 @@
 
 #include <cstdint>
 
-#include "tools/artgen/tiles/ground.h"
-
 namespace artgen::tiles {
 
-TileCanvas::TileCanvas(int columns, int rows)
+TileCanvas::TileCanvas(int columns, int rows, GrassFill grass)
     : columns_(columns),
       rows_(rows),
       surface_(cairo_image_surface_create(CAIRO_FORMAT_RGB24, columns * kCell, rows * kCell)),
       cr_(cairo_create(surface_)) {
+  SetGrassFill(cr_, grass);
   PaintGrass(cr_);
 }
 

@@ -8,6 +8,7 @@
 #include <cstddef>  // image.h uses size_t
 
 #include "tools/artgen/image.h"
+#include "tools/artgen/tiles/ground.h"
 
 namespace artgen::tiles {
 
@@ -15,7 +16,7 @@ constexpr int kCell = 48;  // a tile picture is kCell x kCell pixels
 
 class TileCanvas {
  public:
-  TileCanvas(int columns, int rows);
+  TileCanvas(int columns, int rows, GrassFill grass = GrassFill::Textured);
   ~TileCanvas();
   TileCanvas(const TileCanvas&) = delete;
   TileCanvas& operator=(const TileCanvas&) = delete;

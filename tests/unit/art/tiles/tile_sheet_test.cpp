@@ -1,9 +1,13 @@
 // The tile sheet's pictures must join: equal road kinds meet pixel for pixel, sides without a
-// road show no road, and the parts of larger scenery run on across their cells.
+// road show no road, and the parts of larger scenery run on across their cells. The joins are
+// checked on the landscape as painted; the finished sheet raises every movable tile as a piece
+// on it and lays a deeper ground under the fixed tiles' grass, so that a movable and a fixed tile
+// with the same roads do not look alike.
 #include "tools/artgen/tiles/tile_sheet.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <string>
 
@@ -22,6 +26,11 @@ using verlumo::kSides;
 constexpr int kCell = 48;
 
 const Image& Sheet() {
+  static const Image sheet = DrawFlatTileSheet();
+  return sheet;
+}
+
+const Image& FinishedSheet() {
   static const Image sheet = DrawTileSheet();
   return sheet;
 }
@@ -56,10 +65,10 @@ bool OpenSide(TileCode code, Side side) {
 }
 
 TEST(TileSheet, HasTheSheetSizeAndDrawsTheSameBytesEveryTime) {
-  EXPECT_EQ(Sheet().width, 960);
-  EXPECT_EQ(Sheet().height, 480);
-  EXPECT_EQ(Sheet().pixels.size(), 960u * 480u);
-  EXPECT_TRUE(DrawTileSheet().pixels == Sheet().pixels);
+  EXPECT_EQ(FinishedSheet().width, 960);
+  EXPECT_EQ(FinishedSheet().height, 480);
+  EXPECT_EQ(FinishedSheet().pixels.size(), 960u * 480u);
+  EXPECT_TRUE(DrawTileSheet().pixels == FinishedSheet().pixels);
 }
 
 TEST(TileSheet, RoadsOfOneKindMeetEveryOtherRoadOfThatKindWithoutASeam) {
@@ -142,6 +151,84 @@ TEST(TileSheet, SceneryRunsOnAcrossEveryCellBorderTheCatalogueAllows) {
       }
     }
   }
+}
+
+double Brightness(const Rgb& p) { return 0.299 * p.r + 0.587 * p.g + 0.114 * p.b; }
+
+// Mean brightness of the band `depth` pixels deep along a side of a finished tile, over the
+// span [from, to) along that side.
+double Band(TileCode code, Side side, int depth, int from, int to) {
+  const verlumo::PixelOffset at = verlumo::SheetPosition(code);
+  double sum = 0;
+  for (int in = 0; in < depth; ++in) {
+    for (int along = from; along < to; ++along) {
+      int x = along, y = in;
+      switch (side) {
+        case Side::Right: x = kCell - 1 - in, y = along; break;
+        case Side::Top: break;
+        case Side::Left: x = in, y = along; break;
+        case Side::Bottom: y = kCell - 1 - in; break;
+      }
+      sum += Brightness(FinishedSheet().at(at.x + x, at.y + y));
+    }
+  }
+  return sum / (depth * (to - from));
+}
+
+// A player tells movable from fixed without clicking: wherever a movable and a fixed tile carry
+// the same road out of the same side (or plain grass), the edge band of that road looks
+// different, brighter or darker, though the road's pixels there are the same as painted.
+TEST(TileSheet, AMovableAndAFixedTileWithTheSameRoadDifferAlongThatEdge) {
+  constexpr int kDepth = 2;
+  int pairs = 0, alike = 0;
+  for (int kind = 0; kind <= 3; ++kind) {
+    const int half = kind == 0 ? kCell / 2 : Span(tiles::RoadHalfWidth(kind));
+    for (Side side : kSides) {
+      for (int movable = 0; movable <= verlumo::kLastMovableCode; ++movable) {
+        if (EdgeCode(movable, side) != kind) continue;
+        for (int fixed = verlumo::kLastMovableCode + 1; fixed < verlumo::kCataloguedCodes; ++fixed) {
+          if (EdgeCode(fixed, side) != kind || !OpenSide(fixed, side)) continue;
+          // Only where the two were painted alike: the same road or grass on the border line.
+          if (Differences(movable, side, fixed, side, 24 - half, 24 + half) != 0) continue;
+          ++pairs;
+          const double apart = std::abs(Band(movable, side, kDepth, 24 - half, 24 + half) -
+                                        Band(fixed, side, kDepth, 24 - half, 24 + half));
+          if (apart < 20.0 && alike++ == 0) {
+            ADD_FAILURE() << "movable " << movable << " and fixed " << fixed << " look alike on side " << int(side)
+                          << ": edge bands " << apart << " apart in brightness";
+          }
+        }
+      }
+    }
+  }
+  EXPECT_EQ(alike, 0) << "pairs of a movable and a fixed tile that look alike along the same road, of " << pairs;
+  EXPECT_GE(pairs, 100) << "too few tiles with the same road on the same side to compare";
+}
+
+// The fixed tiles' deeper ground is laid under their grass only: whatever covers the grass (a
+// road, a rail, water, a roof) keeps the pixels it was painted with, so roads still join tiles of
+// either kind, while open grass turns clearly darker.
+TEST(TileSheet, FixedTilesDeepenTheirGrassAndNothingElse) {
+  const Image on_black = DrawFlatTileSheet(tiles::GrassFill::Black);
+  const Image on_white = DrawFlatTileSheet(tiles::GrassFill::White);
+  int covered_changed = 0, grass = 0, grass_not_darker = 0;
+  for (int code = verlumo::kLastMovableCode + 1; code < verlumo::kCataloguedCodes; ++code) {
+    const verlumo::PixelOffset at = verlumo::SheetPosition(static_cast<TileCode>(code));
+    for (int y = at.y; y < at.y + kCell; ++y) {
+      for (int x = at.x; x < at.x + kCell; ++x) {
+        const Rgb painted = Sheet().at(x, y), finished = FinishedSheet().at(x, y);
+        if (on_black.at(x, y) == on_white.at(x, y)) {
+          covered_changed += !(painted == finished);
+        } else if (on_black.at(x, y) == Rgb{0, 0, 0} && on_white.at(x, y) == Rgb{255, 255, 255}) {
+          ++grass;
+          grass_not_darker += Brightness(finished) > Brightness(painted) - 12;
+        }
+      }
+    }
+  }
+  EXPECT_EQ(covered_changed, 0) << "pixels without grass changed on fixed tiles";
+  EXPECT_GT(grass, 48 * 48 * 20) << "too little open grass on the fixed tiles to judge";
+  EXPECT_LT(grass_not_darker, grass / 50) << "open grass pixels not clearly darker, of " << grass;
 }
 
 TEST(TileSheet, PreviewsAreWholeBoardsCutFromTheSheet) {

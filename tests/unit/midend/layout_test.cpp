@@ -1,0 +1,110 @@
+// The description the page lays itself out from: it must be JSON the browser accepts, in both
+// languages, and complete enough that the page needs no layout or text of its own.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "core/texts.h"
+#include "midend/description_json.h"
+#include "midend/json_writer.h"
+#include "tests/unit/midend/json_checker.h"
+
+namespace verlumo {
+namespace {
+
+using json_test::Parse;
+using json_test::Value;
+
+TEST(DescriptionJson, StringsSurviveTheRoundTripWithEveryByteThatNeedsEscaping) {
+  std::string awkward = "\"quoted\" back\\slash / Straße © ä ";
+  for (char c = 1; c < 0x20; ++c) awkward += c;
+  EXPECT_EQ(Parse(JsonString(awkward)).string, awkward);
+  // The page's texts stay readable: only what must be escaped is.
+  EXPECT_EQ(JsonString("Straße ©"), "\"Straße ©\"");
+}
+
+// A box the client area cannot hold would be cut off on one front end and not on the other.
+void ExpectInside(const Value& box, int width, int height, const std::string& where) {
+  ASSERT_EQ(box.array.size(), 4u) << where;
+  const int left = static_cast<int>(box.array[0].number), top = static_cast<int>(box.array[1].number);
+  EXPECT_TRUE(left >= 0 && top >= 0 && left + box.array[2].number <= width && top + box.array[3].number <= height)
+      << where << " lies outside " << width << " x " << height;
+}
+
+const std::set<std::string> kStyles = {"wrapped", "right", "oneLine", "autoSized", "productName"};
+
+TEST(DescriptionJson, EachLanguageDescribesTheToolbarAndEveryDialogCompletely) {
+  std::set<std::string> captions;
+  for (const int language : {kLanguageEnglish, kLanguageGerman}) {
+    SCOPED_TRACE(language);
+    const Value description = Parse(FrontEndDescriptionJson(language));
+    captions.insert(description["dialogs"]["saveAs"]["caption"].string);
+
+    const Value& toolbar = description["toolbar"];
+    const int toolbar_width = static_cast<int>(toolbar["width"].number);
+    ASSERT_EQ(toolbar["buttons"].array.size(), 12u);
+    std::set<std::string> hints;
+    for (size_t i = 0; i < 12; ++i) {
+      const Value& button = toolbar["buttons"].array[i];
+      EXPECT_EQ(button["command"].number, static_cast<double>(i)) << "buttons in Command order";
+      EXPECT_TRUE(hints.insert(button["hint"].string).second) << "each button's own hint: " << button["name"].string;
+      EXPECT_FALSE(button["picture"].string.empty()) << button["name"].string;
+      ExpectInside(button["box"], toolbar_width, static_cast<int>(toolbar["height"].number), button["name"].string);
+    }
+    EXPECT_FALSE(toolbar["levelLabel"]["text"].string.empty());
+    std::set<double> requests;
+    for (const auto& [request, number] : description["selectorRequests"].object) requests.insert(number.number);
+    EXPECT_EQ(requests.size(), 7u) << "every request of the selector, each its own number";
+
+    const std::set<std::string> names = {"solved", "allSolved", "restart", "giveUp", "endGame", "language",
+                                         "info",   "splash",    "saveAs",  "error",  "warning"};
+    ASSERT_EQ(description["dialogs"].object.size(), names.size());
+    for (const auto& [name, dialog] : description["dialogs"].object) {
+      SCOPED_TRACE(name);
+      EXPECT_EQ(names.count(name), 1u);
+      const int width = static_cast<int>(dialog["width"].number), height = static_cast<int>(dialog["height"].number);
+      int defaults = 0, cancels = 0;
+      std::set<double> results;
+      const bool asks_with_its_text = name == "error" || name == "warning";
+      for (const Value& control : dialog["controls"].array) {
+        const std::string kind = control["kind"].string;
+        ExpectInside(control["box"], width, height, kind);
+        if (kind == "label" || kind == "link" || kind == "button" || (kind == "message" && !asks_with_its_text)) {
+          EXPECT_TRUE(control.Has("text") && !control["text"].string.empty()) << kind << " without words";
+        }
+        if (control.Has("picture")) {
+          EXPECT_FALSE(control["picture"].string.empty());
+          EXPECT_TRUE(control["images"].number == 1 || control["images"].number == 2);
+        }
+        if (kind == "label" || kind == "link") {
+          EXPECT_EQ(kStyles.count(control["style"].string), 1u) << control["text"].string;
+        }
+        if (kind == "link") {
+          // An e-mail address opens a mail, anything else a page.
+          const std::string text = control["text"].string, address = control["address"].string;
+          EXPECT_EQ(address, text.find('@') != std::string::npos ? "mailto:" + text : address);
+          EXPECT_TRUE(address.rfind("mailto:", 0) == 0 || address.rfind("https://", 0) == 0) << address;
+        }
+        if (kind == "button" || kind == "field") {
+          EXPECT_TRUE(control.Has("name")) << kind << " the page cannot find";
+        }
+        if (kind != "button") continue;
+        defaults += control["default"].boolean;
+        cancels += control["cancel"].boolean;
+        EXPECT_TRUE(results.insert(control["result"].number).second) << "two buttons that answer alike";
+      }
+      // A dialog the keyboard can answer: Enter presses one button, Escape at most one.
+      EXPECT_LE(cancels, 1);
+      if (name != "splash") {
+        EXPECT_EQ(defaults, 1);
+        EXPECT_FALSE(dialog["caption"].string.empty());
+      }
+    }
+    for (const auto& [key, text] : description["texts"].object) EXPECT_FALSE(text.string.empty()) << key;
+  }
+  EXPECT_EQ(captions.size(), 2u) << "the page's own dialogs speak both languages";
+}
+
+}  // namespace
+}  // namespace verlumo
