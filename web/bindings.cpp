@@ -1,6 +1,7 @@
-// The module's entry points for the page's script (web/verlumo.js): start a game, its first
+// The module's entry points for the page's script (web/page/): start a game, its first
 // activation, a press on the board, a toolbar command, a level selector request, a timer tick, a
-// full repaint, and the pixels and the progress the page shows and keeps. Each passes the page's
+// full repaint, the pixels and the progress the page shows and keeps, and the description of
+// everything around the board that the page lays itself out from. Each passes the page's
 // event on to the game session. The calls that may ask the player a question are suspended while
 // the page's dialog is open; the page starts them as async calls.
 #include <emscripten/emscripten.h>
@@ -17,6 +18,7 @@
 #include "view/board_geometry.h"
 #include "core/file_io.h"
 #include "core/paths.h"
+#include "midend/description_json.h"
 #include "web/memory_game.h"
 #include "web/page_bridge.h"
 
@@ -41,6 +43,8 @@ struct Page {
   // The rectangle of the board area last converted: left, top, width, height.
   std::array<int, 4> box_changed{};
   std::string progress;
+  // The language the browser kept, for the description before the game has started.
+  int stored_language = kLanguageUnset;
 };
 
 Page& ThePage() {
@@ -134,6 +138,7 @@ EMSCRIPTEN_KEEPALIVE const char* vl_start(std::uint32_t seed, int language, int 
                                            const char* stored_name, const char* stored_flags) {
   using namespace verlumo;
   static std::string error;
+  ThePage().stored_language = language;
   const std::string folder = kGameFolder;
   DecodedAssets assets = DecodeAssetRecords(
       {ReadWhole(folder + "bitmap0.rec"), ReadWhole(folder + "bitmap1.rec"), ReadWhole(folder + "bitmap2.rec")},
@@ -182,10 +187,14 @@ EMSCRIPTEN_KEEPALIVE void vl_set_language(int language) { verlumo::TheSession().
 
 EMSCRIPTEN_KEEPALIVE int vl_language() { return verlumo::TheSession().state().language.value(); }
 
-EMSCRIPTEN_KEEPALIVE const char* vl_texts() {
-  static std::string texts;
-  texts = ThePage().bridge.TextsJson();
-  return texts.c_str();
+// The page's description of everything around the board (midend/description_json.h), in the
+// game's language; before the game has started, in the language the browser kept.
+EMSCRIPTEN_KEEPALIVE const char* vl_description() {
+  static std::string description;
+  verlumo::Page& page = ThePage();
+  description = verlumo::FrontEndDescriptionJson(page.game ? verlumo::TheSession().state().language.value()
+                                                           : page.stored_language);
+  return description.c_str();
 }
 
 EMSCRIPTEN_KEEPALIVE void vl_tick() { verlumo::TheSession().Tick(); }

@@ -7,27 +7,28 @@
 
 #include "core/file_io.h"
 #include "core/paths.h"
-#include "view/status_texts.h"
-#include "midend/front_texts.h"
-#include "verlumo_version.h"
+#include "core/modal_result.h"
+#include "midend/commands.h"
+#include "midend/description_json.h"
+#include "midend/layout.h"
 
 // The page's script; those that wait for the player are suspended calls.
 extern "C" {
 void vl_page_set_caption(const char* text);
 void vl_page_set_counter_hint(const char* text);
-void vl_page_apply_texts(const char* json);
+void vl_page_describe(const char* json);
 void vl_page_show_sound_switch(int on);
 void vl_page_show_splash();
 void vl_page_set_selector_range(int last);
 void vl_page_set_selector(int position);
-int vl_page_ask_message(int message);
+int vl_page_ask_message(int message, const char* dialog);
 char* vl_page_choose_save_file(const char* file_name);
 char* vl_page_choose_open_file();
 int vl_page_ask_yes_no(const char* text);
 void vl_page_show_error(const char* text);
 int vl_page_ask_language();
 void vl_page_show_info();
-void vl_page_open_rules(int help_context);
+void vl_page_open_rules(const char* address);
 void vl_page_open_maker_page(const char* address);
 int vl_page_audio_ready();
 int vl_page_play_wave(const std::uint8_t* image);
@@ -45,25 +46,22 @@ std::optional<std::string> TakePageText(char* text) {
   return taken;
 }
 
-void AppendJsonString(std::string& json, const std::string& text) {
-  json += '"';
-  for (const char c : text) {
-    if (c == '"' || c == '\\') json += '\\';
-    json += c;
+DialogName DialogNameOf(Dialog dialog) {
+  switch (dialog) {
+    case Dialog::Solved: return DialogName::kSolved;
+    case Dialog::AllSolved: return DialogName::kAllSolved;
+    case Dialog::Restart: return DialogName::kRestart;
+    case Dialog::GiveUp: return DialogName::kGiveUp;
+    case Dialog::EndGame: return DialogName::kEndGame;
   }
-  json += '"';
-}
-
-void AppendField(std::string& json, const char* name, const std::string& text) {
-  if (json.size() > 1) json += ',';
-  AppendJsonString(json, name);
-  json += ':';
-  AppendJsonString(json, text);
+  return DialogName::kEndGame;
 }
 
 }  // namespace
 
-void PageBridge::ShowTexts(const ToolbarTexts&) { vl_page_apply_texts(TextsJson().c_str()); }
+void PageBridge::ShowTexts(const ToolbarTexts&) {
+  vl_page_describe(FrontEndDescriptionJson(session_->state().language.value()).c_str());
+}
 
 void PageBridge::ShowCaption(const std::string& caption) { vl_page_set_caption(caption.c_str()); }
 
@@ -77,15 +75,10 @@ void PageBridge::ShowSoundSwitch(bool on) { vl_page_show_sound_switch(on ? 1 : 0
 
 void PageBridge::ShowSplash() { vl_page_show_splash(); }
 
+// The page finds a message dialog by its number in Message, which the layout's dialogs share.
 int PageBridge::ShowModal(Dialog dialog) {
-  switch (dialog) {
-    case Dialog::Solved: return vl_page_ask_message(static_cast<int>(Message::kSolved));
-    case Dialog::AllSolved: return vl_page_ask_message(static_cast<int>(Message::kAllSolved));
-    case Dialog::Restart: return vl_page_ask_message(static_cast<int>(Message::kRestart));
-    case Dialog::GiveUp: return vl_page_ask_message(static_cast<int>(Message::kGiveUp));
-    case Dialog::EndGame: return vl_page_ask_message(static_cast<int>(Message::kEndGame));
-  }
-  return kModalCancel;
+  const DialogName name = DialogNameOf(dialog);
+  return vl_page_ask_message(static_cast<int>(name), DialogLayoutOf(name).name);
 }
 
 // The page's save dialog asks for a name only; every game file lies in the game folder, and
@@ -115,7 +108,7 @@ std::optional<std::string> PageBridge::ChooseOpenFile(const std::string&) {
   return TakePageText(vl_page_choose_open_file());
 }
 
-bool PageBridge::AskYesNoWarning(const std::string& text) { return vl_page_ask_yes_no(text.c_str()) != 0; }
+bool PageBridge::AskYesNoWarning(const std::string& text) { return vl_page_ask_yes_no(text.c_str()) == kModalYes; }
 
 void PageBridge::ShowErrorMessage(const std::string& text) { vl_page_show_error(text.c_str()); }
 
@@ -124,7 +117,10 @@ void PageBridge::AskLanguage() {
   if (chosen != kLanguageUnset) session_->language().Set(chosen);
 }
 
-void PageBridge::OpenRules(int help_context) { vl_page_open_rules(help_context); }
+// The rules pages lie beside the page, as the help file holds them.
+void PageBridge::OpenRules(int help_context) {
+  vl_page_open_rules(help_context == RulesHelpContext(kLanguageGerman) ? "help/regeln.htm" : "help/rules.htm");
+}
 
 void PageBridge::ShowInfo() { vl_page_show_info(); }
 
@@ -135,44 +131,5 @@ unsigned PageBridge::DeviceCount() { return vl_page_audio_ready() != 0 ? 1 : 0; 
 bool PageBridge::PlayImage(const std::uint8_t* image) { return vl_page_play_wave(image) != 0; }
 
 void PageBridge::Stop(bool) { vl_page_stop_wave(); }
-
-std::string PageBridge::TextsJson() const {
-  const int language = session_->state().language.value();
-  std::string json = "{";
-  const ToolbarTexts toolbar = ToolbarTextsFor(language);
-  for (const ToolbarHint& hint : toolbar.hints) {
-    AppendField(json, ("hint" + std::to_string(static_cast<int>(hint.button))).c_str(), hint.text);
-  }
-  AppendField(json, ("hint" + std::to_string(static_cast<int>(Command::Tongue))).c_str(), toolbar.tongue_hint);
-  AppendField(json, "selectorHint", toolbar.level_selector_hint);
-  AppendField(json, "levelLabel", toolbar.level_label);
-  for (int message = 0; message <= static_cast<int>(Message::kEndGame); ++message) {
-    const MessageTexts texts = MessageTextsFor(static_cast<Message>(message), language);
-    const std::string key = "message" + std::to_string(message);
-    AppendField(json, key.c_str(), texts.message);
-    AppendField(json, (key + "Yes").c_str(), texts.yes);
-    AppendField(json, (key + "No").c_str(), texts.no);
-  }
-  const InfoTexts info = InfoTextsFor(language);
-  AppendField(json, "infoCaption", info.caption);
-  AppendField(json, "infoCoded", info.coded_in);
-  AppendField(json, "infoMemberOf", info.member_of);
-  AppendField(json, "infoProgram", info.program);
-  AppendField(json, "infoTongue", info.tongue_button);
-  AppendField(json, "speakEnglish", kSpeakEnglish);
-  AppendField(json, "speakGerman", kSpeakGerman);
-  AppendField(json, "productCaption", kProductCaption);
-  AppendField(json, "version", std::string("Version  V") + VERLUMO_VERSION);
-  AppendField(json, "productName", maker::kProductName);
-  AppendField(json, "author", maker::kAuthor);
-  AppendField(json, "street", maker::kStreet);
-  AppendField(json, "town", maker::kTown);
-  AppendField(json, "email", maker::kEmail);
-  AppendField(json, "homePage", maker::kHomePage);
-  AppendField(json, "association", maker::kAssociation);
-  AppendField(json, "associationPage", maker::kAssociationPage);
-  AppendField(json, "associationShort", maker::kAssociationShort);
-  return json + "}";
-}
 
 }  // namespace verlumo

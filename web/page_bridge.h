@@ -23,7 +23,7 @@ class PageBridge final : public FrontEnd, public WaveOutput {
  public:
   void Attach(GameSession& session) { session_ = &session; }
 
-  // FrontEnd: what the page shows.
+  // FrontEnd: what the page shows. The page takes its whole description anew in the new language.
   void ShowTexts(const ToolbarTexts& texts) override;
   void ShowCaption(const std::string& caption) override;
   void ShowLevelCounterHint(const std::string& hint) override;
@@ -60,9 +60,6 @@ class PageBridge final : public FrontEnd, public WaveOutput {
   void Stop(bool memory_flag) override;
   std::uint32_t LastError() override { return 0; }
   std::string ErrorText(std::uint32_t) override { return {}; }
-
-  // Every text of the page in the current language, as JSON for the page's script.
-  std::string TextsJson() const;
 
   // After a command: the game file just written, which the page offers as a download; nothing
   // when no save dialog was answered or the file does not hold the game.

@@ -1,5 +1,5 @@
 // The module's imports: each hands a request of the game to the page (window.verlumoPage, made
-// by verlumo.js). Those that wait for the player return through Asyncify: the game's call is
+// by page/start.js). Those that wait for the player return through Asyncify: the game's call is
 // suspended until the page's dialog settles its promise.
 mergeInto(LibraryManager.library, {
   // A text for the module, in memory the module frees; 0 for none.
@@ -13,15 +13,15 @@ mergeInto(LibraryManager.library, {
   },
   vl_page_set_caption: function (text) { window.verlumoPage.setCaption(UTF8ToString(text)); },
   vl_page_set_counter_hint: function (text) { window.verlumoPage.setCounterHint(UTF8ToString(text)); },
-  vl_page_apply_texts: function (json) { window.verlumoPage.applyTexts(JSON.parse(UTF8ToString(json))); },
+  vl_page_describe: function (json) { window.verlumoPage.describe(JSON.parse(UTF8ToString(json))); },
   vl_page_set_selector_range: function (last) { window.verlumoPage.setSelectorRange(last); },
   vl_page_set_selector: function (position) { window.verlumoPage.setSelector(position); },
   vl_page_show_sound_switch: function (on) { window.verlumoPage.showSoundSwitch(on !== 0); },
   vl_page_show_splash: function () {
     return Asyncify.handleAsync(function () { return window.verlumoPage.showSplash(); });
   },
-  vl_page_ask_message: function (message) {
-    return Asyncify.handleAsync(function () { return window.verlumoPage.askMessage(message); });
+  vl_page_ask_message: function (message, dialog) {
+    return Asyncify.handleAsync(function () { return window.verlumoPage.askMessage(message, UTF8ToString(dialog)); });
   },
   vl_page_choose_save_file__deps: ['$pageText'],
   vl_page_choose_save_file: function (fileName) {
@@ -45,7 +45,7 @@ mergeInto(LibraryManager.library, {
   vl_page_show_info: function () {
     return Asyncify.handleAsync(function () { return window.verlumoPage.showInfo(); });
   },
-  vl_page_open_rules: function (context) { window.verlumoPage.openRules(context); },
+  vl_page_open_rules: function (address) { window.verlumoPage.openRules(UTF8ToString(address)); },
   vl_page_open_maker_page: function (address) { window.verlumoPage.openAddress(UTF8ToString(address)); },
   vl_page_game_saved: function (path) { window.verlumoPage.offerDownload(UTF8ToString(path)); },
   vl_page_close: function () { window.verlumoPage.endGame(); },

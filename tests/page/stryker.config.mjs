@@ -1,0 +1,17 @@
+// Stryker's seeded faults in the page script's pure modules, those that take plain values, each
+// fault run against the Node unit tests here. scripts/mutate-page runs it from the repository's
+// root, so that the sandbox holds web/page and tests/page as they lie in the repository.
+export default {
+  testRunner: 'command',
+  commandRunner: { command: 'node --test tests/page/' },
+  mutate: ['web/page/dialog_rules.js', 'web/page/selector.js', 'web/page/progress.js', 'web/page/pictures.js',
+           'web/page/sounds.js', 'web/page/file_names.js'],
+  // Only the page script and its tests go into the sandbox.
+  ignorePatterns: ['/*', '!/web', '/web/*', '!/web/page', '!/tests', '/tests/*', '!/tests/page', '/tests/page/node_modules'],
+  reporters: ['clear-text', 'progress-append-only', 'json'],
+  jsonReporter: { fileName: 'build/page-mutation/report.json' },
+  tempDirName: 'build/page-mutation/sandbox',
+  cleanTempDir: 'always',
+  concurrency: 2,
+  timeoutMS: 5000,
+};

@@ -1,0 +1,158 @@
+// The dialogs, built from the description: a frame with a title bar and a close box over the main
+// window, and in its client area the controls at their boxes. Escape presses the cancel button,
+// Enter in a field the default button. Each dialog is a promise of its result; an open dialog
+// takes the words of a new language at once.
+import { dialogPosition, escapeResult, framedAsDefault, namesItsPage, splashPosition } from './dialog_rules.js';
+
+const open = new Set();       // the dialogs shown: each one's rewording
+const linkStates = new Map(); // the info dialog's links, by name: used, switched off, for the run
+
+function made(tag, className, text) {
+  const element = document.createElement(tag);
+  if (className) element.className = className;
+  if (text !== undefined) element.textContent = text;
+  return element;
+}
+
+// At the box's corner; at its size too where the box has one.
+function place(element, [left, top, width, height]) {
+  element.style.left = left + 'px';
+  element.style.top = top + 'px';
+  if (width) element.style.width = width + 'px';
+  if (height) element.style.height = height + 'px';
+  return element;
+}
+
+function link(control) {
+  const anchor = made('a', 'link', control.text);
+  const state = linkStates.get(control.name) || { used: false, off: false };
+  linkStates.set(control.name, state);
+  const show = () => {
+    anchor.classList.toggle('used', state.used && !namesItsPage(control));
+    anchor.classList.toggle('off', state.off);
+  };
+  anchor.addEventListener('pointerdown', () => { if (!state.off) { state.used = true; show(); } });
+  anchor.addEventListener('click', () => {
+    if (state.off) return;
+    if (!window.open(control.address, '_blank')) state.off = true;
+    show();
+  });
+  show();
+  return anchor;
+}
+
+export function openDialogs() {
+  return open.size;
+}
+
+// Every open dialog in the words of the new description.
+export function rewordDialogs(description) {
+  for (const reword of open) reword(description);
+}
+
+// Shows the dialog of that name; resolves to its result. message: the words of a message box;
+// field: the field's first text; actions: what a button does that keeps the dialog open, by name.
+export function showDialog(description, name, { pictures, message, field, actions = {} }) {
+  const dialog = description.dialogs[name];
+  // A dialog without a caption is the splash: no title bar, and closed by a click anywhere. One
+  // given its message is a message box of the page's own, in the system's look.
+  const frame = made('div', 'dialog frame' + (dialog.bold ? ' bold' : '') + (dialog.caption ? '' : ' bare') +
+                            (message !== undefined ? ' box' : ''));
+  frame.setAttribute('role', 'dialog');
+  frame.dataset.dialog = name;
+  const client = made('div', 'client');
+  client.style.width = dialog.width + 'px';
+  client.style.height = dialog.height + 'px';
+  const worded = [];  // [control's index, sets its words]
+  let settle;
+  const result = new Promise((resolve) => { settle = resolve; });
+  const finish = (value) => {
+    if (!frame.isConnected) return;
+    frame.remove();
+    open.delete(reword);
+    if (open.size === 0) modal.hidden = true;
+    settle(value);
+  };
+  let caption = null;
+  if (dialog.caption) {
+    const bar = made('div', 'titlebar');
+    caption = made('span', 'caption', dialog.caption);
+    const close = made('button', 'close', '\u00d7');
+    close.title = description.texts.close;
+    close.addEventListener('click', () => finish(dialog.closeResult));
+    bar.append(caption, close);
+    frame.append(bar);
+  }
+  frame.append(client);
+
+  let fieldElement = null, defaultButton = null;
+  dialog.controls.forEach((control, index) => {
+    let element;
+    switch (control.kind) {
+      case 'bevel': element = made('div', 'bevel'); break;
+      case 'icon':
+        element = made('img');
+        element.src = 'assets/verlumo.ico';
+        break;
+      case 'picture': element = pictures.picture(control.picture); break;
+      case 'message': element = made('div', 'message', message ?? control.text); break;
+      case 'label':
+        element = made('span', 'label ' + control.style, control.text);
+        worded.push([index, (text) => { element.textContent = text; }]);
+        break;
+      case 'link': element = link(control); break;
+      case 'field':
+        element = fieldElement = made('input', 'field');
+        element.name = control.name;
+        element.value = field ?? '';
+        break;
+      case 'button': {
+        element = made('button', control.name);
+        if (framedAsDefault(control)) element.classList.add('default');
+        if (control.default) defaultButton = element;
+        if (control.picture) element.append(pictures.glyph(control.picture, control.images));
+        const words = made('span', 'caption', control.text);
+        element.append(words);
+        worded.push([index, (text) => { words.textContent = text; }]);
+        const action = actions[control.name];
+        element.addEventListener('click', () => (action ? action() : finish(control.result)));
+        break;
+      }
+    }
+    // Pictures show whole from the box's corner.
+    const box = control.kind === 'picture' ? control.box.slice(0, 2) : control.box;
+    client.append(place(element, box));
+  });
+
+  const escape = escapeResult(dialog);
+  frame.addEventListener('keydown', (event) => {
+    if (event.key === 'Escape' && escape !== null) finish(escape);
+    if (event.key === 'Enter' && event.target === fieldElement && defaultButton) defaultButton.click();
+  });
+  if (!caption) frame.addEventListener('click', () => finish(description.modal.ok));
+
+  const modal = document.getElementById('modal');
+  modal.append(frame);
+  modal.hidden = false;
+  const main = document.getElementById('window').getBoundingClientRect();
+  const outer = frame.getBoundingClientRect();
+  const at = caption ? dialogPosition(main, document.getElementById('client').getBoundingClientRect().height, outer)
+                     : splashPosition(main, innerHeight, outer);
+  frame.style.left = at.left + 'px';
+  frame.style.top = at.top + 'px';
+
+  function reword(newDescription) {
+    const words = newDescription.dialogs[name];
+    if (caption) caption.textContent = words.caption;
+    for (const [index, set] of worded) set(words.controls[index].text);
+  }
+  open.add(reword);
+
+  if (fieldElement) {
+    fieldElement.focus();
+    fieldElement.select();
+  } else if (defaultButton) {
+    defaultButton.focus();
+  }
+  return { frame, result, finish, field: fieldElement };
+}

@@ -1,0 +1,45 @@
+// The game's WebAssembly module on the page: loading it and the files it reads, reading its
+// description of everything around the board, and copying what it drew onto the canvases.
+
+export function loadModule() {
+  return new Promise((resolve, reject) => {
+    window.Module = {
+      locateFile: (name) => name,
+      onRuntimeInitialized: () => resolve(window.Module),
+      onAbort: reject,
+    };
+    const script = document.createElement('script');
+    script.src = 'verlumo-module.js';
+    script.onerror = () => reject(new Error('verlumo-module.js cannot be loaded'));
+    document.body.append(script);
+  });
+}
+
+export async function fetchBytes(path) {
+  const response = await fetch(path);
+  if (!response.ok) throw new Error(path + ': ' + response.status);
+  return new Uint8Array(await response.arrayBuffer());
+}
+
+// The toolbar, the dialogs, the sizes, the numbers and the texts, in the game's language.
+export function readDescription(module) {
+  return JSON.parse(module.UTF8ToString(module._vl_description()));
+}
+
+// Copies onto the canvases what the module drew since the last call: of the board area only the
+// rectangle that changed.
+export function present(module, description, boxContext, counterContext) {
+  const changed = module._vl_present();
+  const memory = module.HEAPU8.buffer;
+  if (changed & 1) {
+    const { width, height } = description.board;
+    const bytes = new Uint8ClampedArray(memory, module._vl_box_rgba(), width * height * 4);
+    const [left, top, changedWidth, changedHeight] = new Int32Array(memory, module._vl_box_changed(), 4);
+    boxContext.putImageData(new ImageData(bytes, width, height), 0, 0, left, top, changedWidth, changedHeight);
+  }
+  if (changed & 2) {
+    const { width, height } = description.counter;
+    const bytes = new Uint8ClampedArray(memory, module._vl_counter_rgba(), width * height * 4);
+    counterContext.putImageData(new ImageData(bytes, width, height), 0, 0);
+  }
+}

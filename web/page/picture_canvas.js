@@ -1,0 +1,46 @@
+// The pictures around the board, loaded once and drawn on canvases as the Windows game draws
+// them: a picture whole, and a button's as the first of its images with its key colour left out.
+import { clearKeyColour } from './pictures.js';
+
+function loadImage(name) {
+  return new Promise((resolve, reject) => {
+    const image = new Image();
+    image.onload = () => resolve(image);
+    image.onerror = () => reject(new Error(name + ' cannot be loaded'));
+    image.src = 'assets/' + name + '.bmp';
+  });
+}
+
+export class Pictures {
+  constructor() {
+    this.images = new Map();
+  }
+
+  async load(names) {
+    await Promise.all(names.map(async (name) => { this.images.set(name, await loadImage(name)); }));
+  }
+
+  // The picture whole, on a canvas of its own size.
+  picture(name) {
+    const image = this.images.get(name);
+    const canvas = document.createElement('canvas');
+    canvas.width = image.width;
+    canvas.height = image.height;
+    canvas.getContext('2d').drawImage(image, 0, 0);
+    return canvas;
+  }
+
+  // A button's picture: the first of its images, without the key colour.
+  glyph(name, images) {
+    const image = this.images.get(name);
+    const canvas = document.createElement('canvas');
+    canvas.width = image.width / images;
+    canvas.height = image.height;
+    const context = canvas.getContext('2d');
+    context.drawImage(image, 0, 0);
+    const data = context.getImageData(0, 0, canvas.width, canvas.height);
+    clearKeyColour(data.data, canvas.width);
+    context.putImageData(data, 0, 0);
+    return canvas;
+  }
+}

@@ -1,0 +1,229 @@
+// The web page around the game module: starts it, lays out the window and the toolbar from its
+// description, carries the player's presses, clicks and keys to it, and answers its requests
+// (window.verlumoPage, called from web/page_imports.js): dialogs, sounds, files and the progress
+// kept in the browser's storage. The rules, the texts, the layout and the drawing are the module's.
+import { openDialogs, rewordDialogs, showDialog } from './dialogs.js';
+import { fieldAnswer } from './dialog_rules.js';
+import { extensionOf } from './file_names.js';
+import { chooseOpenFile, offerDownload } from './files.js';
+import { fetchBytes, loadModule, present, readDescription } from './game_module.js';
+import { Pictures } from './picture_canvas.js';
+import { pictureNames } from './pictures.js';
+import { ProgressStore, openStorage, startSettings } from './progress.js';
+import { WavePlayer, waveSize } from './sounds.js';
+import { Toolbar } from './toolbar.js';
+
+const kGameFolder = '/game/';
+const kRecords = ['bitmap0.rec', 'bitmap1.rec', 'bitmap2.rec', 'sound0.rec', 'sound1.rec', 'vlmo.dat'];
+const params = new URLSearchParams(location.search);
+const $ = (selector) => document.querySelector(selector);
+const startedAt = performance.now();  // the splash's timer runs from here
+const pictures = new Pictures();
+const player = new WavePlayer(() => {
+  const AudioContext = window.AudioContext || window.webkitAudioContext;
+  return AudioContext ? new AudioContext() : null;
+});
+let Module = null;
+let description = null;
+let toolbar = null;
+let progress = null;
+let boxContext = null;
+let busy = false;          // a call of the module runs, or waits for the player
+let ended = false;         // the player has quit: the page takes no more presses
+let timer = 0;
+let makerLinkOn = true;
+
+function notice(text) {
+  const element = $('#notice');
+  element.textContent = text;
+  element.hidden = false;
+}
+
+function show() {
+  present(Module, description, boxContext, toolbar.counter.getContext('2d'));
+}
+
+function keepProgress() {
+  progress.keep(Module.UTF8ToString(Module._vl_progress()));
+}
+
+// One call of the module at a time; a call that asks the player waits for the answer.
+async function call(name, types, args) {
+  if (busy || ended) return false;
+  busy = true;
+  document.body.classList.add('busy');
+  try {
+    await Module.ccall(name, null, types, args, { async: true });
+  } finally {
+    busy = false;
+    document.body.classList.remove('busy');
+    show();
+    keepProgress();
+  }
+  return true;
+}
+
+const canAct = () => !busy && openDialogs() === 0;
+
+// The game in a new language: the toolbar's and the open dialogs' words.
+function describe(newDescription) {
+  description = newDescription;
+  toolbar?.reword(description);
+  rewordDialogs(description);
+  const german = description.dialogs.language.controls.find((control) => control.name === 'german');
+  document.documentElement.lang = Module._vl_language() === german.result ? 'de' : 'en';
+}
+
+// The window's client area: the toolbar over the board area, at the description's sizes.
+function layOut() {
+  const { board } = description;
+  const client = $('#client'), box = $('#box');
+  client.style.width = board.width + 'px';
+  client.style.height = description.toolbar.height + board.height + 'px';
+  box.style.top = description.toolbar.height + 'px';
+  box.width = board.width;
+  box.height = board.height;
+  boxContext = box.getContext('2d');
+  toolbar = new Toolbar(description, pictures, {
+    onCommand: (command) => call('vl_command', ['number'], [command]),
+    onRequest: (request, shown, tracked) =>
+      call('vl_move_level_selector', ['number', 'number', 'number'], [request, shown, tracked]),
+    canAct,
+  });
+  box.addEventListener('pointerdown', (event) => {
+    if (!canAct() || event.button !== 0) return;
+    const bounds = box.getBoundingClientRect();
+    const x = Math.floor((event.clientX - bounds.left) * board.width / bounds.width);
+    const y = Math.floor((event.clientY - bounds.top) * board.height / bounds.height);
+    call('vl_press', ['number', 'number'], [x, y]);
+  });
+}
+
+// The dialogs the module asks for ------------------------------------------------------------
+
+function askLanguage() {
+  return showDialog(description, 'language', { pictures }).result;
+}
+
+function askMessage(message, name) {
+  show();
+  const dialog = showDialog(description, name, { pictures });
+  dialog.frame.dataset.message = message;
+  return dialog.result;
+}
+
+// The save dialog asks for a name; the file goes to the browser as a download.
+async function chooseSaveFile(fileName) {
+  const dialog = showDialog(description, 'saveAs', { pictures, field: fileName });
+  dialog.frame.dataset.dialog = 'save';
+  const result = await dialog.result;
+  return fieldAnswer(description.dialogs.saveAs, result, dialog.field.value);
+}
+
+// The info dialog; its language button asks the language while it stays open.
+function showInfo() {
+  const changeLanguage = async () => {
+    const chosen = await askLanguage();
+    if (chosen === description.unset) return;
+    Module._vl_set_language(chosen);
+    show();
+    keepProgress();
+  };
+  return showDialog(description, 'info', { pictures, actions: { tongue: changeLanguage } }).result;
+}
+
+// The splash: until a click on it, or the first tick of its timer, which runs from the start.
+function showSplash() {
+  const splash = showDialog(description, 'splash', { pictures });
+  setTimeout(() => splash.finish(description.modal.ok), Math.max(0, description.splashTime - (performance.now() - startedAt)));
+  return splash.result;
+}
+
+function endGame() {
+  ended = true;
+  clearInterval(timer);
+  $('#window').classList.add('ended');
+  notice(description.texts.gameEnded);
+}
+
+function playWave(address) {
+  const size = waveSize(Module.HEAPU8.buffer, address);
+  window.verlumoPage.playedSounds.push(size);
+  player.play(address, () => Module.HEAPU8.slice(address, address + size));
+  return true;
+}
+
+window.verlumoPage = {
+  playedSounds: [],
+  describe,
+  setCaption: (caption) => { $('#caption').textContent = caption; document.title = caption; },
+  setCounterHint: (hint) => { toolbar.counter.title = hint; },
+  setSelectorRange: (last) => toolbar.setRange(last),
+  setSelector: (position) => toolbar.setPosition(position),
+  showSoundSwitch: (on) => toolbar.showSwitch(on),
+  showSplash,
+  askMessage,
+  chooseSaveFile,
+  chooseOpenFile: () => chooseOpenFile(Module.FS, kGameFolder, extensionOf(description.defaultGameFile)),
+  askYesNo: (text) => showDialog(description, 'warning', { pictures, message: text }).result,
+  showError: (text) => showDialog(description, 'error', { pictures, message: text }).result,
+  askLanguage,
+  showInfo,
+  openRules: (address) => window.open(address, '_blank'),
+  // The maker's page; a browser that refuses to open it switches the button off for the run.
+  openAddress: (address) => {
+    if (makerLinkOn && !window.open(address, '_blank')) makerLinkOn = false;
+  },
+  offerDownload: (path) => offerDownload(Module.FS, path),
+  endGame,
+  audioReady: () => player.ready(),
+  playWave,
+  stopWave: () => player.stop(),
+  // For the tests and the benchmark: one tick of the turning car's timer.
+  tick: () => { Module._vl_tick(); show(); },
+};
+
+async function start() {
+  if (typeof WebAssembly !== 'object') {
+    notice($('#notice').dataset.noWebassembly);
+    return;
+  }
+  const storage = openStorage(() => window.localStorage);
+  progress = new ProgressStore(storage, () => notice(description.texts.storageFull));
+  // The module and its files in one go; then the pictures its description names.
+  const [loaded, records] = await Promise.all([loadModule(), Promise.all(kRecords.map((name) => fetchBytes('assets/' + name)))]);
+  Module = loaded;
+  description = readDescription(Module);
+  await pictures.load(pictureNames(description));
+  performance.mark('verlumo-loaded');
+  Module.FS.mkdir(kGameFolder);
+  kRecords.forEach((name, i) => Module.FS.writeFile(kGameFolder + name, records[i]));
+  layOut();
+  for (const type of ['pointerdown', 'keydown']) document.addEventListener(type, () => player.wake(), true);
+
+  const seed = params.has('seed') ? Number(params.get('seed')) >>> 0 : crypto.getRandomValues(new Uint32Array(1))[0];
+  const kept = startSettings(progress, description.unset);
+  busy = true;
+  const failure = await Module.ccall('vl_start', 'string', ['number', 'number', 'number', 'number', 'string', 'string'],
+                                     [seed, kept.language, kept.level, kept.sound, kept.name, kept.flags], { async: true });
+  busy = false;
+  if (failure) {
+    description = readDescription(Module);  // in the language the browser kept
+    notice(description.texts.assetsUnreadable + failure);
+    return;
+  }
+  if (!storage) notice(description.texts.storageRefused);
+  // The first activation (the splash, then the language question while none was chosen)
+  // waits for the player; the board is painted meanwhile, as under a Windows modal dialog.
+  const activation = call('vl_activate', [], []);
+  Module._vl_paint();
+  show();
+  performance.mark('verlumo-first-board');
+  keepProgress();
+  // A still page draws no turning car: the tests compare its pixels with the native drawing.
+  if (!params.has('still')) timer = setInterval(window.verlumoPage.tick, description.timerInterval);
+  await activation;
+  document.body.dataset.ready = '1';
+}
+
+start().catch((error) => notice((description ? description.texts.cannotStart : $('#notice').dataset.cannotStart) + error.message));
