@@ -13,11 +13,6 @@
 namespace verlumo {
 namespace {
 
-// The page's names of the toolbar's buttons, in Command order.
-constexpr const char* kCommandNames[kCommandCount] = {
-    "newGame", "restart", "load", "save", "sound", "exit", "down", "up", "tongue", "rules", "info", "zorbel",
-};
-
 const char* KindName(ControlKind kind) {
   switch (kind) {
     case ControlKind::kBevel: return "bevel";
@@ -73,7 +68,6 @@ void WriteToolbar(JsonWriter& json, int language) {
   for (const ToolbarButton& button : toolbar.buttons) {
     json.BeginObject()
         .Key("command").Number(static_cast<int>(button.command))
-        .Key("name").String(kCommandNames[static_cast<int>(button.command)])
         .Key("box");
     WriteBox(json, button.box);
     WritePicture(json, button.picture);

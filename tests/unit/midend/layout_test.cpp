@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/texts.h"
+#include "midend/commands.h"
 #include "midend/description_json.h"
 #include "midend/json_writer.h"
 #include "tests/unit/midend/json_checker.h"
@@ -43,14 +44,15 @@ TEST(DescriptionJson, EachLanguageDescribesTheToolbarAndEveryDialogCompletely) {
 
     const Value& toolbar = description["toolbar"];
     const int toolbar_width = static_cast<int>(toolbar["width"].number);
-    ASSERT_EQ(toolbar["buttons"].array.size(), 12u);
+    ASSERT_EQ(toolbar["buttons"].array.size(), static_cast<size_t>(kCommandCount));
     std::set<std::string> hints;
-    for (size_t i = 0; i < 12; ++i) {
+    for (size_t i = 0; i < static_cast<size_t>(kCommandCount); ++i) {
       const Value& button = toolbar["buttons"].array[i];
       EXPECT_EQ(button["command"].number, static_cast<double>(i)) << "buttons in Command order";
-      EXPECT_TRUE(hints.insert(button["hint"].string).second) << "each button's own hint: " << button["name"].string;
-      EXPECT_FALSE(button["picture"].string.empty()) << button["name"].string;
-      ExpectInside(button["box"], toolbar_width, static_cast<int>(toolbar["height"].number), button["name"].string);
+      EXPECT_TRUE(hints.insert(button["hint"].string).second) << "each button's own hint: " << button["command"].number;
+      EXPECT_FALSE(button["picture"].string.empty()) << button["command"].number;
+      ExpectInside(button["box"], toolbar_width, static_cast<int>(toolbar["height"].number),
+                   std::to_string(button["command"].number));
     }
     EXPECT_FALSE(toolbar["levelLabel"]["text"].string.empty());
     std::set<double> requests;
