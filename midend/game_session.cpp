@@ -23,8 +23,6 @@ void GameSession::ReadProgressAndLevels(const std::string& program_directory, st
   random_.Seed(seed);
   state_.language.Set(settings.language);
   sound_on_ = settings.sound;
-  state_.levels.clear();
-  state_.solved_flags.fill(0);
   files_.LoadCurrentGameFile(settings.game_file.value_or(program_directory + kDefaultGameFileName));
   files_.ReadLevelFile();
   game_.SetUpLevelSelector(settings.level);
@@ -37,7 +35,6 @@ void GameSession::StartFirstLevel() {
   ApplyLanguage();
   // From now on every change of the language re-words the front end at once.
   state_.language.AddListener([this] { ApplyLanguage(); });
-  view_.set_animation_frame(0);
 }
 
 void GameSession::PressBoard(int x, int y) {
@@ -64,13 +61,11 @@ void GameSession::Run(Command command) {
     case Command::Info: front_end_.ShowInfo(); break;
     case Command::Zorbel: front_end_.OpenMakerPage(); break;
   }
-  ReportSoundFailure();
 }
 
 // The rules decide what a position means: they clamp it, and only a new one starts a level.
 void GameSession::MoveLevelSelector(SelectorRequest request, int shown, int tracked) {
   game_.MoveLevelSelector(SelectorTarget(request, shown, tracked, state_.level_count()));
-  ReportSoundFailure();
 }
 
 void GameSession::PaintBoardArea() {
@@ -122,6 +117,7 @@ void GameSession::ApplyLanguage() {
   view_.UpdateCaption();
 }
 
+// Only a press plays a sound: the click, and the solved sound after it.
 void GameSession::ReportSoundFailure() {
   if (std::optional<std::string> failure = sounds_.TakeFailure()) front_end_.ReportSoundFailure(*failure);
 }

@@ -65,7 +65,8 @@ class GameSession final : private ViewHost, private ControlsDisplay {
   void Run(Command command);
   void MoveLevelSelector(SelectorRequest request, int shown, int tracked);
 
-  // The timer's tick (every kTimerInterval) turns the car on the selected tile.
+  // The timer's tick (every kTimerInterval) turns the car on the selected tile, from the first
+  // frame on.
   void Tick() { view_.TimerTimer(); }
   // The board area and the level counter drawn whole. The first paint before the first
   // activation refreshes the toolbar's texts and the level selector first.

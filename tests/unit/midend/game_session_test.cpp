@@ -47,11 +47,13 @@ class RecordingFrontEnd final : public FrontEnd, public WaveOutput {
   bool AskYesNoWarning(const std::string&) override { return false; }
   void ShowErrorMessage(const std::string& text) override { Add("ShowErrorMessage " + text); }
 
-  unsigned DeviceCount() override { return 0; }
+  // A sound device that refuses every sound, when there is one.
+  unsigned devices = 0;
+  unsigned DeviceCount() override { return devices; }
   bool PlayImage(const std::uint8_t*) override { return false; }
   void Stop(bool) override {}
-  std::uint32_t LastError() override { return 0; }
-  std::string ErrorText(std::uint32_t) override { return {}; }
+  std::uint32_t LastError() override { return 5; }
+  std::string ErrorText(std::uint32_t) override { return "refused"; }
 
   Log Take() { return std::exchange(log, {}); }
 
@@ -80,6 +82,22 @@ class GameSessionTest : public ::testing::Test {
     front_end.Take();
   }
 
+  // Carries the selected tile across the board until the ring is closed: each press brings the
+  // code the selected tile's place wants, or moves the tile off a place that is already right.
+  void SolveByPresses() {
+    const Board ring = RingLevel();
+    for (int press = 0; press < 200 && session.state().board != ring; ++press) {
+      const GameState& state = session.state();
+      const int at = CellIndex(state.selected_column, state.selected_row);
+      int target = -1;
+      for (int cell = 0; cell < kColumns * kRows && target < 0; ++cell) {
+        const bool misplaced = cell != at && state.board[cell] != ring[cell];
+        if (misplaced && (ring[at] == state.board[at] || state.board[cell] == ring[at])) target = cell;
+      }
+      session.PressBoard(CellX(target / kRows) + 1, CellY(target % kRows) + 1);
+    }
+  }
+
   ScratchFolder folder;
   MemorySurface tiles = testing::MakeTileSheet();
   MemorySurface frame = testing::MakeFrameSheet();
@@ -89,7 +107,7 @@ class GameSessionTest : public ::testing::Test {
   MemorySurface cell_buffer{kCellBufferSize, kCellBufferSize};
   RecordingFrontEnd front_end;
   GameSession session{SessionSurfaces{BitmapList{tiles, frame, glyphs}, box, levelbox, cell_buffer}, front_end,
-                      SoundImages{}, front_end};
+                      SoundImages{Bytes{1}, Bytes{2}}, front_end};
 };
 
 // The selector is set up before the first level starts, and every text is told once, however
@@ -116,6 +134,57 @@ TEST_F(GameSessionTest, NextUnsolvedLevelTellsTheSelectorAndTheCounter) {
   EXPECT_FALSE(session.settings().sound);
 }
 
+// The board is shuffled by the seed the front end gives, and painted whole on request.
+TEST_F(GameSessionTest, ShufflesByTheGivenSeedAndPaintsTheBoardAreaWhole) {
+  Start({kLanguageEnglish, 1, std::nullopt, true});
+  MemorySurface other_box{kBoardAreaWidth, kBoardAreaHeight};
+  GameSession other{SessionSurfaces{BitmapList{tiles, frame, glyphs}, other_box, levelbox, cell_buffer}, front_end,
+                    SoundImages{}, front_end};
+  other.ReadProgressAndLevels(folder.Folder(), 8, {kLanguageEnglish, 1, std::nullopt, true});
+  other.StartFirstLevel();
+  EXPECT_NE(other.state().board, session.state().board);
+  EXPECT_NE(box.pixel(0, 0), testing::kFrameColour) << "the start draws the cells only";
+  session.PaintBoardArea();
+  EXPECT_EQ(box.pixel(0, 0), testing::kFrameColour);
+}
+
+// A new language re-words the toolbar, the counter and the caption at once.
+TEST_F(GameSessionTest, FollowsTheLanguage) {
+  Start({kLanguageEnglish, 1, std::nullopt, true});
+  session.language().Set(kLanguageGerman);
+  EXPECT_EQ(front_end.Take(), (Log{"ShowTexts Stufe:", "ShowLevelCounterHint " + LevelCounterHint(kLanguageGerman, 1, false),
+                                   "ShowCaption " + CaptionText(kLanguageGerman, folder.File("noname.vlm"))}));
+  session.Run(Command::Rules);
+  EXPECT_EQ(front_end.Take(), Log{"OpenRules 1"}) << "the German rules";
+  session.language().Set(kLanguageEnglish);
+  front_end.Take();
+  session.Run(Command::Rules);
+  EXPECT_EQ(front_end.Take(), Log{"OpenRules 2"});
+}
+
+// A sound the device refuses costs the player nothing: the swap is made, and the refusal is
+// reported once the press has been handled.
+TEST_F(GameSessionTest, ReportsARefusedSoundAfterThePress) {
+  Start({kLanguageEnglish, 1, std::nullopt, true});
+  front_end.devices = 1;
+  const int column = session.state().selected_column == 8 ? 7 : 8;
+  session.PressBoard(CellX(column) + 1, CellY(6) + 1);
+  EXPECT_EQ(session.state().selected_column, column);
+  EXPECT_EQ(front_end.Take().back(), "ReportSoundFailure System Error.  Code: 5.\r\nrefused");
+}
+
+// An arrow steps one level, a page ten; Home and End go to the ends; the thumb where it is dragged.
+TEST(SelectorTarget, EachRequestAsksForItsPosition) {
+  EXPECT_EQ(SelectorTarget(SelectorRequest::kLineLeft, 20, 0, 500), 19);
+  EXPECT_EQ(SelectorTarget(SelectorRequest::kLineRight, 20, 0, 500), 21);
+  EXPECT_EQ(SelectorTarget(SelectorRequest::kPageLeft, 20, 0, 500), 10);
+  EXPECT_EQ(SelectorTarget(SelectorRequest::kPageRight, 20, 0, 500), 30);
+  EXPECT_EQ(SelectorTarget(SelectorRequest::kFirst, 20, 0, 500), 1);
+  EXPECT_EQ(SelectorTarget(SelectorRequest::kLast, 20, 0, 500), 500);
+  EXPECT_EQ(SelectorTarget(SelectorRequest::kTrack, 20, 40, 500), 40);
+  EXPECT_EQ(SelectorTarget(static_cast<SelectorRequest>(9), 20, 40, 500), 20) << "an unknown request stays put";
+}
+
 TEST_F(GameSessionTest, SelectorRequestsAreClampedAndTheShownPositionDoesNothing) {
   Start({kLanguageEnglish, 1, std::nullopt, true});
   session.MoveLevelSelector(SelectorRequest::kPageRight, 1, 0);
@@ -140,6 +209,17 @@ TEST_F(GameSessionTest, TheFirstPaintTakesThePlaceOfTheFirstActivation) {
   front_end.Take();
   session.Activate();
   EXPECT_TRUE(front_end.Take().empty());
+}
+
+// Solving a level when every level was solved at the start announces that level only: the
+// congratulation on all of them belongs to the run in which the last one was solved.
+TEST_F(GameSessionTest, AGameSolvedBeforeTheStartIsNotAnnouncedAgain) {
+  WriteBytes(folder.File("noname.vlm"), Bytes(3, 1));
+  Start({kLanguageEnglish, 1, std::nullopt, true});
+  SolveByPresses();
+  const Log log = front_end.Take();
+  EXPECT_EQ(std::count(log.begin(), log.end(), "ShowModal 0"), 1) << "Solved";
+  EXPECT_EQ(std::count(log.begin(), log.end(), "ShowModal 1"), 0) << "All solved";
 }
 
 // Only yes closes; the close then offers the save and gives back what the front end keeps.
