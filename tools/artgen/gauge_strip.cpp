@@ -57,13 +57,29 @@ void AllLettersPath(cairo_t* cr, double shift_x, double shift_y) {
 }
 
 void PaintEngraved(cairo_t* cr) {
-  // Cut into the stone: a lit lower-right edge, a dark floor.
+  // Cut into the stone: the lower-right lip catches the light, the upper-left rim throws its
+  // shadow across the floor, and the floor grows lighter away from it, so each letter reads as
+  // chiselled deep rather than painted on.
   AllLettersPath(cr, 1, 1);
-  SetColour(cr, Rgb{196, 190, 178}, 0.55);
+  SetColour(cr, Rgb{226, 212, 186}, 0.6);
   cairo_fill(cr);
   AllLettersPath(cr, 0, 0);
-  SetColour(cr, Rgb{58, 55, 50});
+  cairo_pattern_t* floor = cairo_pattern_create_linear(0, 0, kGaugeWidth, 0);
+  cairo_pattern_add_color_stop_rgb(floor, 0.0, 0.20, 0.17, 0.13);
+  cairo_pattern_add_color_stop_rgb(floor, 1.0, 0.36, 0.31, 0.25);
+  cairo_set_source(cr, floor);
+  cairo_fill_preserve(cr);
+  cairo_pattern_destroy(floor);
+  cairo_save(cr);
+  cairo_clip(cr);
+  // Inside the letters, everything the letters moved down and right do not cover: their upper
+  // and left inner edges.
+  AllLettersPath(cr, 1.5, 1.5);
+  cairo_rectangle(cr, -2, -2, kGaugeWidth + 4, kGaugeHeight + 4);
+  cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+  SetColour(cr, Rgb{0, 0, 0}, 0.5);
   cairo_fill(cr);
+  cairo_restore(cr);
 }
 
 void PaintGlowing(cairo_t* cr) {

@@ -1,5 +1,5 @@
-// Stone: a warm grey with broad cloudy variation, a fine grain and scattered dark and light
-// specks, like a polished granite.
+// Stone: a warm sandstone with broad cloudy variation, a fine grain and scattered dark and light
+// specks, a stone that sits warm beside the green of the board.
 #include "tools/artgen/stone.h"
 
 #include "tools/artgen/noise.h"
@@ -9,7 +9,7 @@ namespace artgen {
 
 namespace {
 
-constexpr Rgb kStoneBase{158, 152, 142};
+constexpr Rgb kStoneBase{178, 162, 136};
 constexpr std::uint32_t kCloudSeed = 11;
 constexpr std::uint32_t kGrainSeed = 23;
 constexpr std::uint32_t kSpeckSeed = 37;

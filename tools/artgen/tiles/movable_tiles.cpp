@@ -4,6 +4,7 @@
 #include <cairo.h>
 
 #include "tools/artgen/tiles/details.h"
+#include "tools/artgen/tiles/lawn.h"
 #include "tools/artgen/tiles/nature.h"
 #include "tools/artgen/tiles/road_painter.h"
 #include "tools/artgen/tiles/scene.h"
@@ -42,9 +43,8 @@ void PaintSignpost(cairo_t* cr, double x, double y) {
 Scene MovableTile(verlumo::TileCode code) {
   return SingleTile(code, [code](cairo_t* cr) {
     if (code == verlumo::kEmptyTile) {
-      // Plain grass, with a few flowers so that a stretch of empty pieces is not bare.
-      Footprint footprint([](cairo_t*) {});
-      StrewDetails(cr, footprint, code, 2, Details::Flowers);
+      // Plain grass, a lawn with small life all over it, so a stretch of empty pieces is not bare.
+      PaintPlainLawn(cr);
       return;
     }
     const RoadKinds kinds = KindsOf(verlumo::EdgeWordOf(code));
@@ -56,6 +56,7 @@ Scene MovableTile(verlumo::TileCode code) {
       footprint.Take(10, 10, 7);
     }
     StrewDetails(cr, footprint, code, 2 + code % 3, code % 4 == 0 ? Details::Wild : Details::Flowers);
+    StrewLawn(cr, footprint, code, 2);
   });
 }
 

@@ -6,6 +6,7 @@
 #include <numbers>
 
 #include "tools/artgen/tiles/ground.h"
+#include "tools/artgen/tiles/lawn.h"
 
 namespace artgen::tiles {
 namespace {
@@ -139,15 +140,9 @@ void PaintFlowers(cairo_t* cr, double x, double y, int seed) {
                                        Rgb255(170, 140, 240)};
   Rng rng(static_cast<std::uint32_t>(seed) + 77);
   const Colour petal = kPetals[rng.Below(4)];
-  for (int i = 0; i < 6; ++i) {
-    const double px = x + rng.Uniform(-3, 3);
-    const double py = y + rng.Uniform(-2.5, 2.5);
-    cairo_arc(cr, px, py, 0.9, 0, 2 * kPi);
-    SetColour(cr, petal);
-    cairo_fill(cr);
-    cairo_arc(cr, px, py, 0.35, 0, 2 * kPi);
-    SetColour(cr, Rgb255(250, 190, 40));
-    cairo_fill(cr);
+  for (int i = 0; i < 5; ++i) {
+    PaintFloret(cr, static_cast<int>(std::floor(x + rng.Uniform(-3.5, 3.5))),
+                static_cast<int>(std::floor(y + rng.Uniform(-3, 3))), petal);
   }
 }
 
