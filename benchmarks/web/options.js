@@ -9,7 +9,7 @@ const kUsage = `Usage: benchmarks/web-page [--visits N] [--settle SECONDS]
   --visits N        visits to each page, at least ${kLeastVisits} (default ${kLeastVisits})
   --settle SECONDS  how long a new window settles before it navigates (default 2.5)
 Environment: VERLUMO_SITE (the built page, default build/web/site), VERLUMO_NET_WEB (Net's page,
-default ../shared/peers/net-web beside the repository), CHROMIUM (default /usr/bin/chromium).`;
+default ../shared/peers/net-web from the repository's top), CHROMIUM (default /usr/bin/chromium).`;
 
 class UsageError extends Error {}
 
@@ -47,19 +47,20 @@ function readOptions(args, env, repo) {
   return options;
 }
 
-// Throws, saying what to do, when a page or the browser is not where the options say.
+// Throws, saying what to do, when a page or the browser is not where the options say: the
+// command line was right, so no usage follows.
 function checkFolders({ site, net, chromium }) {
   const missing = (folder, files) => files.filter((file) => !fs.existsSync(path.join(folder, file)));
   if (missing(site, ['index.html', 'verlumo-module.wasm']).length) {
-    throw new UsageError(`no built page in ${site}: build it with cmake --preset web && cmake --build --preset web ` +
+    throw new Error(`no built page in ${site}: build it with cmake --preset web && cmake --build --preset web ` +
                          '(benchmarks/web-page does), or name another in VERLUMO_SITE');
   }
   const netMissing = missing(net, ['net.html', 'net.js', 'net.wasm']);
   if (netMissing.length) {
-    throw new UsageError(`Net's page is not in ${net} (missing ${netMissing.join(', ')}): ` +
+    throw new Error(`Net's page is not in ${net} (missing ${netMissing.join(', ')}): ` +
                          'set VERLUMO_NET_WEB to the folder holding net.html, net.js and net.wasm');
   }
-  if (!fs.existsSync(chromium)) throw new UsageError(`no Chromium at ${chromium}: install Debian's chromium or set CHROMIUM`);
+  if (!fs.existsSync(chromium)) throw new Error(`no Chromium at ${chromium}: install Debian's chromium or set CHROMIUM`);
 }
 
 module.exports = { readOptions, checkFolders, UsageError, kUsage };

@@ -46,7 +46,7 @@ test('a missing page or browser is named, with what to do', (t) => {
   fs.mkdirSync(net);
   const folders = { site, net, chromium: process.execPath };
   const refused = (message) => assert.throws(() => checkFolders(folders),
-                                             (error) => error instanceof UsageError && message.test(error.message));
+                                             (error) => !(error instanceof UsageError) && message.test(error.message));
 
   refused(/no built page in .*site: build it with cmake --preset web/);
   for (const file of ['index.html', 'verlumo-module.wasm']) fs.writeFileSync(path.join(site, file), '');
