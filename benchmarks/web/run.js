@@ -29,8 +29,9 @@ async function main() {
   ];
   for (const page of pages) Object.assign(page, { address: addressOf(page.server, page.page), visits: [] });
   const load = { start: os.loadavg()[0] };
-  const browser = await launch(options.chromium);
+  let browser = null;
   try {
+    browser = await launch(options.chromium);
     for (let round = 1; round <= options.visits; ++round) {
       process.stderr.write(`visits ${round} of ${options.visits} ...\n`);
       for (const page of pages) page.visits.push(await coldAndWarm(browser, page, options));
@@ -44,7 +45,7 @@ async function main() {
     load.end = os.loadavg()[0];
     console.log(report(pages, { settleMs: options.settleMs, load, tick }));
   } finally {
-    await browser.close();
+    await browser?.close();
     for (const page of pages) page.server.close();
   }
 }
