@@ -45,14 +45,16 @@ quietly() {
   return 1
 }
 
-# The browser tests' npm packages (puppeteer-core, which drives Debian's Chromium and downloads
-# no browser of its own), installed into tests/web as its package-lock.json fixes them.
+# The npm packages of a folder that drives Debian's Chromium (tests/web by default, or the web
+# page's benchmark): puppeteer-core, which downloads no browser of its own, installed as the
+# folder's package-lock.json fixes them.
 ensure_browser_test_packages() {
-  [ -d "$repo/tests/web/node_modules/puppeteer-core" ] && return 0
+  local folder=${1:-$repo/tests/web}
+  [ -d "$folder/node_modules/puppeteer-core" ] && return 0
   # Node.js may come with its own npm; Debian's comes apart.
   command -v npm >/dev/null || needed_packages=npm ensure_packages || return 1
-  say "Installing the browser tests' npm packages ..."
-  (cd "$repo/tests/web" && PUPPETEER_SKIP_DOWNLOAD=1 quietly npm ci --no-audit --no-fund)
+  say "Installing the npm packages of ${folder#"$repo/"} ..."
+  (cd "$folder" && PUPPETEER_SKIP_DOWNLOAD=1 quietly npm ci --no-audit --no-fund)
 }
 
 # preset: native, windows, web, sanitize or fuzz

@@ -16,6 +16,8 @@ import { Toolbar } from './toolbar.js';
 const kGameFolder = '/game/';
 const kRecords = ['bitmap0.rec', 'bitmap1.rec', 'bitmap2.rec', 'sound0.rec', 'sound1.rec', 'vlmo.dat'];
 const params = new URLSearchParams(location.search);
+// The page's marks and measures show where the time to the first board goes (benchmarks/web-page).
+performance.mark('verlumo-script-started');
 const $ = (selector) => document.querySelector(selector);
 const startedAt = performance.now();  // the splash's timer runs from here
 const pictures = new Pictures();
@@ -192,6 +194,7 @@ async function start() {
   progress = new ProgressStore(storage, () => notice(description.texts.storageFull));
   // The module and its files in one go; then the pictures its description names.
   const [loaded, records] = await Promise.all([loadModule(), Promise.all(kRecords.map((name) => fetchBytes('assets/' + name)))]);
+  performance.mark('verlumo-module-ready');
   Module = loaded;
   description = readDescription(Module);
   await pictures.load(pictureNames(description));
@@ -204,8 +207,10 @@ async function start() {
   const seed = params.has('seed') ? Number(params.get('seed')) >>> 0 : crypto.getRandomValues(new Uint32Array(1))[0];
   const kept = startSettings(progress, description.unset);
   busy = true;
+  const startCalled = performance.now();
   const failure = await Module.ccall('vl_start', 'string', ['number', 'number', 'number', 'number', 'string', 'string'],
                                      [seed, kept.language, kept.level, kept.sound, kept.name, kept.flags], { async: true });
+  performance.measure('verlumo-vl-start', { start: startCalled });
   busy = false;
   if (failure) {
     description = readDescription(Module);  // in the language the browser kept
