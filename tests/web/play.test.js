@@ -91,6 +91,7 @@ describe('Verlumo in the browser', () => {
     // The same format written by the game's save code: levels 3 to 252 solved, 1 and 2 not.
     await load(path.join(web.reference, 'windows-saved.vlm'));
     assert.equal(await counterHint(), 'Level 1: unsolved');
+    await page.focus('#levelscroll');
     await page.keyboard.press('PageDown');
     await page.keyboard.press('Home');
     await page.keyboard.press('ArrowRight');
@@ -158,6 +159,7 @@ describe('Verlumo in the browser', () => {
   it('goes to the unsolved levels by their buttons and by the keys of the level selector', async () => {
     await page.click('[data-command="6"]');  // previous unsolved from 2: level 1 is solved, so the last level
     assert.equal(await counterHint(), 'Level 500: unsolved');
+    await page.focus('#levelscroll');
     await page.keyboard.press('Home');
     assert.equal(await counterHint(), 'Level 1: solved');
     await page.keyboard.press('ArrowRight');
@@ -176,6 +178,7 @@ describe('Verlumo in the browser', () => {
     await page.waitForSelector('body[data-ready="1"]');
     assert.equal(await page.$('#modal [data-dialog="language"]'), null);
     assert.equal(await counterHint(), 'Level 490: unsolved');
+    await page.focus('#levelscroll');
     await page.keyboard.press('Home');
     assert.equal(await counterHint(), 'Level 1: solved');
   });

@@ -115,10 +115,17 @@ function levelRecord(level) {
   return Array.from(fs.readFileSync(levelFile).subarray((level - 1) * 63, level * 63));
 }
 
-async function pressCell(page, column, row) {
+// The middle of the cell, on the board as scaled to the screen.
+async function cellPoint(page, column, row) {
   const box = await (await page.$('#box')).boundingBox();
-  await page.mouse.click(box.x + 22 + column * 48 + 24, box.y + 20 + row * 48 + 24);
+  const scale = box.width / 520;
+  return { x: box.x + (22 + column * 48 + 24) * scale, y: box.y + (20 + row * 48 + 24) * scale };
+}
+
+async function pressCell(page, column, row) {
+  const { x, y } = await cellPoint(page, column, row);
+  await page.mouse.click(x, y);
 }
 
 module.exports = { site, reference, serveSite, launch, openPage, readPpm, canvasRgb, dialog, dialogGone, hint,
-                   readBoard, levelRecord, pressCell };
+                   readBoard, levelRecord, cellPoint, pressCell };

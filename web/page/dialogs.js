@@ -3,6 +3,8 @@
 // Enter in a field the default button. Each dialog is a promise of its result; an open dialog
 // takes the words of a new language at once.
 import { dialogPosition, escapeResult, framedAsDefault, namesItsPage, splashPosition } from './dialog_rules.js';
+import { windowZoom } from './layout.js';
+import { dialogScale, onScreen } from './screen_fit.js';
 
 const open = new Set();       // the dialogs shown: each one's rewording
 const linkStates = new Map(); // the info dialog's links, by name: used, switched off, for the run
@@ -134,12 +136,16 @@ export function showDialog(description, name, { pictures, message, field, action
   const modal = document.getElementById('modal');
   modal.append(frame);
   modal.hidden = false;
+  // Over the game and scaled with it; a zoomed element's corner is in its own zoomed pixels.
+  const screen = { width: document.documentElement.clientWidth, height: innerHeight };
+  const zoom = dialogScale(windowZoom(), screen.width, frame.getBoundingClientRect().width);
+  frame.style.zoom = zoom;
   const main = document.getElementById('window').getBoundingClientRect();
   const outer = frame.getBoundingClientRect();
-  const at = caption ? dialogPosition(main, document.getElementById('client').getBoundingClientRect().height, outer)
-                     : splashPosition(main, innerHeight, outer);
-  frame.style.left = at.left + 'px';
-  frame.style.top = at.top + 'px';
+  const at = onScreen(caption ? dialogPosition(main, document.getElementById('client').getBoundingClientRect().height, outer)
+                              : splashPosition(main, innerHeight, outer), outer, screen);
+  frame.style.left = at.left / zoom + 'px';
+  frame.style.top = at.top / zoom + 'px';
 
   function reword(newDescription) {
     const words = newDescription.dialogs[name];

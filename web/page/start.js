@@ -7,6 +7,7 @@ import { fieldAnswer } from './dialog_rules.js';
 import { extensionOf } from './file_names.js';
 import { chooseOpenFile, offerDownload } from './files.js';
 import { fetchBytes, loadModule, present, readDescription } from './game_module.js';
+import { fitToScreen } from './layout.js';
 import { Pictures } from './picture_canvas.js';
 import { pictureNames } from './pictures.js';
 import { ProgressStore, openStorage, startSettings } from './progress.js';
@@ -77,10 +78,8 @@ function describe(newDescription) {
 // The window's client area: the toolbar over the board area, at the description's sizes.
 function layOut() {
   const { board } = description;
-  const client = $('#client'), box = $('#box');
-  client.style.width = board.width + 'px';
-  client.style.height = description.toolbar.height + board.height + 'px';
-  box.style.top = description.toolbar.height + 'px';
+  const box = $('#box');
+  $('#client').style.width = board.width + 'px';
   box.width = board.width;
   box.height = board.height;
   boxContext = box.getContext('2d');
@@ -90,6 +89,7 @@ function layOut() {
       call('vl_move_level_selector', ['number', 'number', 'number'], [request, shown, tracked]),
     canAct,
   });
+  fitToScreen(toolbar);
   box.addEventListener('pointerdown', (event) => {
     if (!canAct() || event.button !== 0) return;
     const bounds = box.getBoundingClientRect();

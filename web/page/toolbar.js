@@ -10,8 +10,10 @@ function made(tag, id, className) {
   return element;
 }
 
+// At the box; a box of zero size leaves the place to the style sheet.
 function place(element, [left, top, width, height]) {
-  Object.assign(element.style, { left: left + 'px', top: top + 'px', width: width + 'px', height: height + 'px' });
+  const pixels = (value) => (width || height ? value + 'px' : '');
+  Object.assign(element.style, { left: pixels(left), top: pixels(top), width: pixels(width), height: pixels(height) });
   return element;
 }
 
@@ -22,11 +24,11 @@ export class Toolbar {
     const toolbar = description.toolbar;
     this.requests = description.selectorRequests;
     this.onRequest = onRequest;
+    this.layout = toolbar;
+    this.height = toolbar.height;
     this.element = document.getElementById('toolbar');
-    this.element.style.width = toolbar.width + 'px';
-    this.element.style.height = toolbar.height + 'px';
     this.buttons = toolbar.buttons.map((button) => {
-      const element = place(made('button', null, 'speed'), button.box);
+      const element = made('button', null, 'speed');
       element.dataset.command = button.command;
       element.classList.toggle('toggle', button.toggle);
       element.append(pictures.glyph(button.picture, button.images));
@@ -38,13 +40,22 @@ export class Toolbar {
       });
       return element;
     });
-    this.label = place(made('span', 'levellabel'), toolbar.levelLabel.box);
-    this.counter = place(made('canvas', 'levelbox'), toolbar.levelCounter);
+    // The level display is one group, placed by its bevel: the touch toolbar shows it enlarged whole.
+    const group = toolbar.levelBevel;
+    const inGroup = ([left, top, width, height]) => [left - group[0], top - group[1], width, height];
+    this.label = place(made('span', 'levellabel'), inGroup(toolbar.levelLabel.box));
+    this.counter = place(made('canvas', 'levelbox'), inGroup(toolbar.levelCounter));
     this.counter.width = description.counter.width;
     this.counter.height = description.counter.height;
-    this.selector = this.makeSelector(toolbar.levelSelector.box, canAct);
-    this.element.append(...this.buttons, place(made('div', 'levelshape'), toolbar.levelShape),
-                        place(made('div', 'levelbevel'), toolbar.levelBevel), this.label, this.counter, this.selector);
+    this.levelDisplay = made('div', 'leveldisplay');
+    this.levelDisplay.append(place(made('div', 'levelshape'), inGroup(toolbar.levelShape)),
+                             place(made('div', 'levelbevel'), inGroup(group)), this.label, this.counter);
+    this.selector = this.makeSelector(canAct);
+    // In the touch toolbar the controls follow each other as the description orders them, left to right.
+    const controls = [...this.buttons.map((element, index) => [toolbar.buttons[index].box, element]),
+                      [group, this.levelDisplay], [toolbar.levelSelector.box, this.selector]];
+    this.controls = controls.sort(([a], [b]) => a[0] - b[0]);
+    this.element.append(...this.controls.map(([, element]) => element));
     this.position = 1;
     this.last = 1;
     this.reword(description);
@@ -57,8 +68,22 @@ export class Toolbar {
     this.label.textContent = description.toolbar.levelLabel.text;
   }
 
+  // The Windows toolbar, every control at its box, or the touch toolbar, whose controls flow in rows.
+  arrange(touch) {
+    this.element.classList.toggle('touch', touch);
+    const unplaced = [0, 0, 0, 0];
+    place(this.element, touch ? unplaced : [0, 0, this.layout.width, this.layout.height]);
+    // The level display keeps its size in the touch toolbar, where the style sheet enlarges it.
+    const touchBox = (element, [, , width, height]) => (element === this.levelDisplay ? [0, 0, width, height] : unplaced);
+    for (const [box, element] of this.controls) place(element, touch ? touchBox(element, box) : box);
+  }
+
   showSwitch(on) {
-    for (const button of this.buttons) if (button.classList.contains('toggle')) button.classList.toggle('down', on);
+    for (const button of this.buttons) {
+      if (!button.classList.contains('toggle')) continue;
+      button.classList.toggle('down', on);
+      button.setAttribute('aria-pressed', String(on));
+    }
   }
 
   setRange(last) {
@@ -81,8 +106,9 @@ export class Toolbar {
     this.thumb.style.left = thumbOffset(this.room(), this.position, this.last) + 'px';
   }
 
-  makeSelector(box, canAct) {
-    const scroll = place(made('div', 'levelscroll'), box);
+  makeSelector(canAct) {
+    const scroll = made('div', 'levelscroll');
+    scroll.tabIndex = 0;
     scroll.setAttribute('role', 'scrollbar');
     scroll.setAttribute('aria-orientation', 'horizontal');
     scroll.setAttribute('aria-valuemin', '1');
@@ -110,10 +136,10 @@ export class Toolbar {
       this.thumb.addEventListener('pointermove', follow);
       this.thumb.addEventListener('pointerup', () => this.thumb.removeEventListener('pointermove', follow), { once: true });
     });
-    // The level selector is the one control that takes the keyboard.
-    document.addEventListener('keydown', (event) => {
+    // The level selector's keys are its own while it has the focus, as a scroll bar's are.
+    scroll.addEventListener('keydown', (event) => {
       const request = keyRequest(event.key, this.requests);
-      if (request === undefined || !canAct() || event.target.tagName === 'INPUT') return;
+      if (request === undefined || !canAct()) return;
       event.preventDefault();
       this.request(request);
     });

@@ -1,0 +1,44 @@
+// The page on a phone held upright (390 x 844, touch, three device pixels to the CSS pixel), as a
+// newcomer meets it: fitted to the screen, played with the fingers.
+'use strict';
+const assert = require('node:assert/strict');
+const { after, before, describe, it } = require('node:test');
+const web = require('./support');
+
+describe('Verlumo on a phone', () => {
+  let server, browser, page;
+
+  before(async () => {
+    server = await web.serveSite();
+    browser = await web.launch();
+    page = await browser.newPage();
+    await page.emulate({ viewport: { width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true },
+                         userAgent: await browser.userAgent() });
+    await page.goto(`http://127.0.0.1:${server.address().port}/`, { waitUntil: 'load' });
+    await page.tap('#modal [data-dialog="splash"]');
+    await (await web.dialog(page, '[data-dialog="language"]')).$eval('button.english', (button) => button.click());
+    await page.waitForSelector('body[data-ready="1"]');
+  });
+
+  after(async () => {
+    await browser?.close();
+    server?.close();
+  });
+
+  it('fills the width with the board, without sideways scrolling, and gives every toolbar control a fingertip', async () => {
+    const shape = await page.evaluate(() => ({
+      viewport: document.querySelector('meta[name="viewport"]')?.content,
+      pageWidth: document.documentElement.scrollWidth,
+      screenWidth: innerWidth,
+      boardWidth: document.getElementById('box').getBoundingClientRect().width,
+      controls: Array.from(document.querySelectorAll('#toolbar button, #levelscroll, #levelscroll .arrow, #levelscroll .thumb'),
+                           (control) => { const { width, height } = control.getBoundingClientRect(); return { width, height }; }),
+    }));
+    assert.match(shape.viewport, /width=device-width/);
+    assert.equal(shape.screenWidth, 390);
+    assert.ok(shape.pageWidth <= 390, `the page is ${shape.pageWidth} px wide`);
+    assert.ok(shape.boardWidth >= 0.9 * 390, `the board is ${shape.boardWidth} px wide`);
+    assert.equal(shape.controls.length, 12 + 4);
+    for (const control of shape.controls) assert.ok(control.width >= 44 && control.height >= 44, JSON.stringify(control));
+  });
+});
