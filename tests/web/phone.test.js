@@ -12,6 +12,8 @@ describe('Verlumo on a phone', () => {
     server = await web.serveSite();
     browser = await web.launch();
     page = await browser.newPage();
+    page.errors = [];
+    page.on('pageerror', (error) => page.errors.push(error.message));
     await page.emulate({ viewport: { width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true },
                          userAgent: await browser.userAgent() });
     await page.goto(`http://127.0.0.1:${server.address().port}/`, { waitUntil: 'load' });
@@ -40,5 +42,26 @@ describe('Verlumo on a phone', () => {
     assert.ok(shape.boardWidth >= 0.9 * 390, `the board is ${shape.boardWidth} px wide`);
     assert.equal(shape.controls.length, 12 + 4);
     for (const control of shape.controls) assert.ok(control.width >= 44 && control.height >= 44, JSON.stringify(control));
+  });
+
+  it('solves level 1 with taps', async () => {
+    const solved = await web.solveLevel(page, 1, async (column, row) => {
+      const { x, y } = await web.cellPoint(page, column, row);
+      await page.touchscreen.tap(x, y);
+    });
+    assert.ok(solved, 'the Solved announcement is shown');
+    await page.tap('#modal [data-message="0"] button.ok');
+    await web.dialogGone(page, '[data-message="0"]');
+    assert.equal(await web.hint(page, '#levelbox'), 'Level 1: solved');
+  });
+
+  it('shows a control\'s hint to a finger held on it, and the held press does not act', async () => {
+    const { x, y, width, height } = await (await page.$('[data-command="7"]')).boundingBox();
+    await page.touchscreen.touchStart(x + width / 2, y + height / 2);
+    await page.waitForSelector('#touchhint:not([hidden])');
+    await page.touchscreen.touchEnd();
+    assert.equal(await page.$eval('#touchhint', (tip) => tip.textContent), await web.hint(page, '[data-command="7"]'));
+    assert.equal(await web.hint(page, '#levelbox'), 'Level 1: solved', 'still on level 1');
+    assert.deepEqual(page.errors, []);
   });
 });

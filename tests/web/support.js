@@ -127,5 +127,52 @@ async function pressCell(page, column, row) {
   await page.mouse.click(x, y);
 }
 
+// Each tile picture by the smallest code that shows it, so that tiles that look alike count alike.
+function pictureIds(tiles) {
+  const ids = [], seen = new Map();
+  for (let code = 0; code < 200; ++code) {
+    const rows = [];
+    for (let y = 0; y < 48; ++y) {
+      const start = ((Math.floor(code / 20) * 48 + y) * tiles.width + (code % 20) * 48) * 3;
+      rows.push(tiles.rgb.subarray(start, start + 48 * 3).toString('latin1'));
+    }
+    const key = rows.join('');
+    if (!seen.has(key)) seen.set(key, code);
+    ids.push(seen.get(key));
+  }
+  return ids;
+}
+
+// The presses that carry the selected tile until every movable cell shows its level's picture.
+function solvingPresses(board, record, ids) {
+  const current = board.codes.map((code) => ids[code]), wanted = record.map((code) => ids[code]);
+  const movable = record.map((code) => code <= 90);
+  let selected = board.selected.column * 7 + board.selected.row;
+  const presses = [];
+  for (let guard = 0; guard < 500; ++guard) {
+    const misplaced = current.map((_, i) => i).filter((i) => i !== selected && movable[i] && current[i] !== wanted[i]);
+    if (misplaced.length === 0) break;
+    const next = misplaced.find((i) => current[i] === wanted[selected]) ?? misplaced[0];
+    [current[selected], current[next]] = [current[next], current[selected]];
+    selected = next;
+    presses.push(next);
+  }
+  return presses;
+}
+
+// Plays the level on the page until the Solved announcement shows, pressing each cell with
+// press(column, row); gives the announcement, or null if the board was solved without it.
+async function solveLevel(page, level, press) {
+  const tiles = readPpm(path.join(reference, 'tiles.ppm'));
+  await new Promise((resolve) => setTimeout(resolve, 200));  // the turning car marks the selected tile
+  const board = readBoard(await canvasRgb(page, '#box'), tiles);
+  for (const cell of solvingPresses(board, levelRecord(level), pictureIds(tiles))) {
+    await press(Math.floor(cell / 7), cell % 7);
+    const solved = await page.$('#modal [data-message="0"]');
+    if (solved) return solved;
+  }
+  return null;
+}
+
 module.exports = { site, reference, serveSite, launch, openPage, readPpm, canvasRgb, dialog, dialogGone, hint,
-                   readBoard, levelRecord, cellPoint, pressCell };
+                   readBoard, levelRecord, cellPoint, pressCell, pictureIds, solvingPresses, solveLevel };

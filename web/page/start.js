@@ -5,6 +5,7 @@
 import { openDialogs, rewordDialogs, showDialog } from './dialogs.js';
 import { fieldAnswer } from './dialog_rules.js';
 import { extensionOf } from './file_names.js';
+import { offerBoardKeys } from './board_keys.js';
 import { chooseOpenFile, offerDownload } from './files.js';
 import { fetchBytes, loadModule, present, readDescription } from './game_module.js';
 import { fitToScreen } from './layout.js';
@@ -13,6 +14,7 @@ import { pictureNames } from './pictures.js';
 import { ProgressStore, openStorage, startSettings } from './progress.js';
 import { WavePlayer, waveSize } from './sounds.js';
 import { Toolbar } from './toolbar.js';
+import { offerTouchHints } from './touch_hints.js';
 
 const kGameFolder = '/game/';
 const kRecords = ['bitmap0.rec', 'bitmap1.rec', 'bitmap2.rec', 'sound0.rec', 'sound1.rec', 'vlmo.dat'];
@@ -71,8 +73,8 @@ function describe(newDescription) {
   description = newDescription;
   toolbar?.reword(description);
   rewordDialogs(description);
-  const german = description.dialogs.language.controls.find((control) => control.name === 'german');
-  document.documentElement.lang = Module._vl_language() === german.result ? 'de' : 'en';
+  document.documentElement.lang = description.texts.language;
+  $('#box').setAttribute('aria-label', description.texts.boardName);
 }
 
 // The window's client area: the toolbar over the board area, at the description's sizes.
@@ -90,13 +92,17 @@ function layOut() {
     canAct,
   });
   fitToScreen(toolbar);
+  offerTouchHints($('#stage'));
+  const press = (x, y) => { if (canAct()) call('vl_press', ['number', 'number'], [x, y]); };
   box.addEventListener('pointerdown', (event) => {
-    if (!canAct() || event.button !== 0) return;
+    if (event.button !== 0) return;
+    // The press keeps the focus where it is: a dialog it opens holds it on its default button.
+    event.preventDefault();
     const bounds = box.getBoundingClientRect();
-    const x = Math.floor((event.clientX - bounds.left) * board.width / bounds.width);
-    const y = Math.floor((event.clientY - bounds.top) * board.height / bounds.height);
-    call('vl_press', ['number', 'number'], [x, y]);
+    press(Math.floor((event.clientX - bounds.left) * board.width / bounds.width),
+          Math.floor((event.clientY - bounds.top) * board.height / bounds.height));
   });
+  offerBoardKeys(box, description.cells, press);
 }
 
 // The dialogs the module asks for ------------------------------------------------------------
@@ -157,7 +163,8 @@ window.verlumoPage = {
   playedSounds: [],
   describe,
   setCaption: (caption) => { $('#caption').textContent = caption; document.title = caption; },
-  setCounterHint: (hint) => { toolbar.counter.title = hint; },
+  // The level and its solved state, told to a screen reader when they change.
+  setCounterHint: (hint) => { toolbar.counter.title = hint; $('#announce').textContent = hint; },
   setSelectorRange: (last) => toolbar.setRange(last),
   setSelector: (position) => toolbar.setPosition(position),
   showSoundSwitch: (on) => toolbar.showSwitch(on),
@@ -193,7 +200,7 @@ async function start() {
   // The module and its files in one go; then the pictures its description names.
   const [loaded, records] = await Promise.all([loadModule(), Promise.all(kRecords.map((name) => fetchBytes('assets/' + name)))]);
   Module = loaded;
-  description = readDescription(Module);
+  describe(readDescription(Module));
   await pictures.load(pictureNames(description));
   performance.mark('verlumo-loaded');
   Module.FS.mkdir(kGameFolder);

@@ -62,7 +62,11 @@ export class Toolbar {
   }
 
   reword(description) {
-    description.toolbar.buttons.forEach((button, index) => { this.buttons[index].title = button.hint; });
+    description.toolbar.buttons.forEach((button, index) => {
+      this.buttons[index].title = button.hint;
+      this.buttons[index].setAttribute('aria-label', button.hint);
+      if (button.hintLang) this.buttons[index].lang = button.hintLang;
+    });
     this.selector.title = description.toolbar.levelSelector.hint;
     this.selector.setAttribute('aria-label', description.toolbar.levelSelector.name);
     this.label.textContent = description.toolbar.levelLabel.text;
@@ -111,6 +115,7 @@ export class Toolbar {
     scroll.tabIndex = 0;
     scroll.setAttribute('role', 'scrollbar');
     scroll.setAttribute('aria-orientation', 'horizontal');
+    scroll.setAttribute('aria-controls', 'box');
     scroll.setAttribute('aria-valuemin', '1');
     const left = made('div', null, 'arrow left'), right = made('div', null, 'arrow right');
     this.track = made('div', null, 'track');
