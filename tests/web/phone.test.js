@@ -1,5 +1,5 @@
 // The page on a phone held upright (390 x 844, touch, three device pixels to the CSS pixel), as a
-// newcomer meets it: fitted to the screen, played with the fingers.
+// newcomer meets it: fitted to the screen, played with the fingers, and played again offline.
 'use strict';
 const assert = require('node:assert/strict');
 const { after, before, describe, it } = require('node:test');
@@ -17,7 +17,7 @@ describe('Verlumo on a phone', () => {
     await page.emulate({ viewport: { width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true },
                          userAgent: await browser.userAgent() });
     await page.goto(`http://127.0.0.1:${server.address().port}/`, { waitUntil: 'load' });
-    await page.tap('#modal [data-dialog="splash"]');
+    await (await web.dialog(page, '[data-dialog="splash"]')).tap();
     await (await web.dialog(page, '[data-dialog="language"]')).$eval('button.english', (button) => button.click());
     await page.waitForSelector('body[data-ready="1"]');
   });
@@ -62,6 +62,26 @@ describe('Verlumo on a phone', () => {
     await page.touchscreen.touchEnd();
     assert.equal(await page.$eval('#touchhint', (tip) => tip.textContent), await web.hint(page, '[data-command="7"]'));
     assert.equal(await web.hint(page, '#levelbox'), 'Level 1: solved', 'still on level 1');
+    assert.deepEqual(page.errors, []);
+  });
+
+  it('installs from its manifest, and plays a reload with the network gone once its service worker controls it', async () => {
+    const manifest = await page.evaluate(async () => (await fetch(document.querySelector('link[rel="manifest"]').href)).json());
+    assert.equal(manifest.display, 'standalone');
+    assert.deepEqual(manifest.icons.map((icon) => icon.sizes), ['192x192', '512x512']);
+    await page.waitForFunction(() => navigator.serviceWorker.controller !== null, { timeout: 20000 });
+    server.closeAllConnections();
+    await new Promise((resolve) => server.close(resolve));
+    server = null;
+    await page.setOfflineMode(true);
+    await page.reload({ waitUntil: 'load' });
+    await (await web.dialog(page, '[data-dialog="splash"]')).tap();
+    await page.waitForSelector('body[data-ready="1"]');
+    assert.equal(await web.hint(page, '#levelbox'), 'Level 1: solved', 'the progress kept');
+    const colours = new Set();
+    const rgb = await web.canvasRgb(page, '#box');
+    for (let i = 0; i < rgb.length; i += 3 * 97) colours.add(rgb.readUIntBE(i, 3));
+    assert.ok(colours.size > 20, `the board is drawn: ${colours.size} colours`);
     assert.deepEqual(page.errors, []);
   });
 });

@@ -13,7 +13,8 @@ const reference = process.env.VERLUMO_REFERENCE || path.join(repo, 'build/web/re
 const levelFile = path.join(repo, 'assets/levels/vlmo.dat');
 
 const kTypes = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm',
-                 '.ico': 'image/x-icon', '.bmp': 'image/bmp', '.png': 'image/png', '.htm': 'text/html' };
+                 '.ico': 'image/x-icon', '.bmp': 'image/bmp', '.png': 'image/png', '.htm': 'text/html',
+                 '.webmanifest': 'application/manifest+json' };
 
 // The built site on a free port of 127.0.0.1, as any static web server serves it, with any extra
 // pages given by their path.

@@ -9,6 +9,7 @@ import { offerBoardKeys } from './board_keys.js';
 import { chooseOpenFile, offerDownload } from './files.js';
 import { fetchBytes, loadModule, present, readDescription } from './game_module.js';
 import { fitToScreen } from './layout.js';
+import { endLoading, keepLanguageTag, showLoading } from './loading.js';
 import { Pictures } from './picture_canvas.js';
 import { pictureNames } from './pictures.js';
 import { ProgressStore, openStorage, startSettings } from './progress.js';
@@ -37,6 +38,7 @@ let timer = 0;
 let makerLinkOn = true;
 
 function notice(text) {
+  endLoading();
   const element = $('#notice');
   element.textContent = text;
   element.hidden = false;
@@ -74,6 +76,7 @@ function describe(newDescription) {
   toolbar?.reword(description);
   rewordDialogs(description);
   document.documentElement.lang = description.texts.language;
+  keepLanguageTag(description.texts.language);
   $('#box').setAttribute('aria-label', description.texts.boardName);
 }
 
@@ -191,6 +194,7 @@ window.verlumoPage = {
 };
 
 async function start() {
+  showLoading();
   if (typeof WebAssembly !== 'object') {
     notice($('#notice').dataset.noWebassembly);
     return;
@@ -225,7 +229,10 @@ async function start() {
   const activation = call('vl_activate', [], []);
   Module._vl_paint();
   show();
+  endLoading();
   performance.mark('verlumo-first-board');
+  // Every file of the page kept for the next visit, with or without a network.
+  navigator.serviceWorker?.register('service-worker.js');
   keepProgress();
   // A still page draws no turning car: the tests compare its pixels with the native drawing.
   if (!params.has('still')) timer = setInterval(window.verlumoPage.tick, description.timerInterval);
