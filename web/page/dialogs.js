@@ -102,6 +102,8 @@ export function showDialog(description, name, { pictures, message, field, action
     bar.append(caption, close);
     frame.append(bar);
   }
+  // The splash, without a title bar, is named by the game's caption.
+  if (!caption) frame.setAttribute('aria-label', description.caption);
   frame.append(client);
 
   let fieldElement = null, defaultButton = null;

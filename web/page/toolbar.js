@@ -117,6 +117,7 @@ export class Toolbar {
     scroll.setAttribute('aria-orientation', 'horizontal');
     scroll.setAttribute('aria-controls', 'box');
     scroll.setAttribute('aria-valuemin', '1');
+    scroll.setAttribute('aria-valuenow', '1');
     const left = made('div', null, 'arrow left'), right = made('div', null, 'arrow right');
     this.track = made('div', null, 'track');
     this.thumb = made('div', null, 'thumb');
