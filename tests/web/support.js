@@ -17,13 +17,15 @@ const kTypes = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/c
                  '.webmanifest': 'application/manifest+json' };
 
 // The built site on a free port of 127.0.0.1, as any static web server serves it, with any extra
-// pages given by their path.
+// files given by their path: a page's text, or { type, body } for any other file.
 function serveSite(extraPages = {}) {
   const server = http.createServer((request, response) => {
     const address = decodeURIComponent(new URL(request.url, 'http://x').pathname);
     if (address in extraPages) {
-      response.writeHead(200, { 'Content-Type': 'text/html' });
-      response.end(extraPages[address]);
+      const extra = extraPages[address];
+      const { type, body } = typeof extra === 'string' ? { type: 'text/html', body: extra } : extra;
+      response.writeHead(200, { 'Content-Type': type });
+      response.end(body);
       return;
     }
     const file = path.join(site, address);
