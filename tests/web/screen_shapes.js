@@ -1,7 +1,7 @@
 // The page on the screens players have, to be looked at (run by hand):
 //   node screen_shapes.js <folder>    with VERLUMO_SITE naming the built site to show
 // A phone upright and on its side, a tablet and a desktop, in English and German, each with the
-// game as it starts and with the Solved announcement open over it.
+// game as it starts, with the keyboard's cell cursor, and with the Solved announcement over it.
 'use strict';
 const fs = require('node:fs');
 const path = require('node:path');
@@ -27,6 +27,10 @@ const folder = path.resolve(process.argv[2] || 'screen-shapes');
         await page.waitForSelector('body[data-ready="1"]');
         const name = `${shape}-${width}x${height}-${language}`;
         await page.screenshot({ path: path.join(folder, name + '.png') });
+        // The board with the keyboard's focus and its cell cursor.
+        await page.focus('#box');
+        await page.keyboard.press('ArrowRight');
+        await page.screenshot({ path: path.join(folder, name + '-keyboard.png') });
         page.evaluate(() => window.verlumoPage.askMessage(0, 'solved')).catch(() => {});
         await web.dialog(page, '[data-message="0"]');
         await page.screenshot({ path: path.join(folder, name + '-solved.png') });
