@@ -134,8 +134,11 @@ export class Toolbar {
     this.thumb.addEventListener('pointerdown', (event) => {
       this.thumb.setPointerCapture(event.pointerId);
       const grab = event.clientX - this.thumb.getBoundingClientRect().left;
+      // The pointer in the track's own pixels, which the window's scale makes larger or smaller on the screen.
       const follow = (move) => {
-        const position = dragPosition({ pointerX: move.clientX, grab, trackLeft: this.track.getBoundingClientRect().left,
+        const track = this.track.getBoundingClientRect();
+        const zoom = track.width / this.track.clientWidth || 1;
+        const position = dragPosition({ pointerX: (move.clientX - track.left) / zoom, grab: grab / zoom, trackLeft: 0,
                                         room: this.room(), last: this.last });
         if (position !== this.position) this.request(this.requests.track, position);
       };
