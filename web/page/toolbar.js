@@ -55,7 +55,10 @@ export class Toolbar {
     const controls = [...this.buttons.map((element, index) => [toolbar.buttons[index].box, element]),
                       [group, this.levelDisplay], [toolbar.levelSelector.box, this.selector]];
     this.controls = controls.sort(([a], [b]) => a[0] - b[0]);
-    this.element.append(...this.controls.map(([, element]) => element));
+    // In the touch toolbar the selector and the buttons at either side of it stay together.
+    const at = this.controls.findIndex(([, element]) => element === this.selector);
+    this.chooser = made('div', 'levelchooser');
+    this.chooserParts = this.controls.slice(Math.max(0, at - 1), at + 2).map(([, element]) => element);
     this.position = 1;
     this.last = 1;
     this.reword(description);
@@ -80,6 +83,11 @@ export class Toolbar {
     // The level display keeps its size in the touch toolbar, where the style sheet enlarges it.
     const touchBox = (element, [, , width, height]) => (element === this.levelDisplay ? [0, 0, width, height] : unplaced);
     for (const [box, element] of this.controls) place(element, touch ? touchBox(element, box) : box);
+    this.element.replaceChildren(...this.controls.map(([, element]) => element));
+    if (touch) {
+      this.chooserParts[0].before(this.chooser);
+      this.chooser.replaceChildren(...this.chooserParts);
+    }
   }
 
   showSwitch(on) {
