@@ -148,6 +148,7 @@ void WriteTexts(JsonWriter& json, int language) {
       .Key("cannotStart").String(texts.cannot_start)
       .Key("assetsUnreadable").String(texts.assets_unreadable)
       .Key("boardName").String(texts.board_name)
+      .Key("cursorCell").String(texts.cursor_cell)
       .Key("language").String(texts.language_code)
       .EndObject();
 }

@@ -87,6 +87,7 @@ PageTexts PageTextsFor(int language) {
                 "The game's pictures and sounds cannot be read: "),
           words("Spielfeld: Pfeiltasten wählen ein Feld, Eingabe oder Leertaste tauscht es mit dem Auto",
                 "Board: the arrow keys choose a cell, Enter or Space swaps it with the car"),
+          words("Spalte {column}, Zeile {row}", "Column {column}, row {row}"),
           words("de", "en"),
           words("en", "de")};
 }

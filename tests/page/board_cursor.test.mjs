@@ -1,7 +1,7 @@
 // The keyboard's cell cursor on the board.
 import assert from 'node:assert/strict';
 import { it } from 'node:test';
-import { cellBox, cellMiddle, movedCursor } from '../../web/page/board_cursor.js';
+import { cellBox, cellMiddle, cursorWords, movedCursor } from '../../web/page/board_cursor.js';
 
 const cells = { left: 22, top: 20, size: 48, columns: 9, rows: 7 };
 
@@ -21,4 +21,9 @@ it('presses the middle of the cell under the cursor', () => {
   assert.deepEqual(cellBox({ column: 2, row: 1 }, cells), { left: 118, top: 68, size: 48 });
   assert.deepEqual(cellMiddle({ column: 0, row: 0 }, cells), { x: 46, y: 44 });
   assert.deepEqual(cellMiddle({ column: 1, row: 1 }, { left: 0, top: 0, size: 5 }), { x: 7, y: 7 });
+});
+
+it('says where the cursor is, counting from 1', () => {
+  assert.equal(cursorWords({ column: 0, row: 6 }, 'Column {column}, row {row}'), 'Column 1, row 7');
+  assert.equal(cursorWords({ column: 8, row: 0 }, '{row}/{column}'), '1/9');
 });

@@ -33,6 +33,9 @@ it('lets a keyboard player solve level 1, and keeps Tab inside a dialog until Es
     assert.equal(await page.$eval('#box', (box) => box.getAttribute('aria-label')),
                  'Board: the arrow keys choose a cell, Enter or Space swaps it with the car');
     assert.ok(await page.$('#cellcursor:not([hidden])'), 'the cell cursor shows on the focused board');
+    await page.keyboard.press('ArrowDown');
+    await page.keyboard.press('ArrowUp');
+    assert.equal(await page.$eval('#announce', (region) => region.textContent), 'Column 5, row 4', 'where the cursor is');
     let cursor = { column: 4, row: 3 };
     const solved = await web.solveLevel(page, 1, async (column, row) => {
       for (; cursor.column < column; ++cursor.column) await page.keyboard.press('ArrowRight');

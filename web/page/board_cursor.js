@@ -21,3 +21,8 @@ export function cellMiddle(cell, cells) {
   const half = Math.floor(box.size / 2);
   return { x: box.left + half, y: box.top + half };
 }
+
+// Where the cursor is, in the words given, counting from 1 as a player does.
+export function cursorWords({ column, row }, words) {
+  return words.replace('{column}', column + 1).replace('{row}', row + 1);
+}

@@ -1,9 +1,9 @@
 // The board for a keyboard player: it takes the focus, names itself, and shows a cell cursor
 // over the module's pixels (never in them); the arrow keys move the cursor, Enter or Space press
-// its cell as a click in its middle would.
+// its cell as a click in its middle would; tell(cell) says where the cursor has gone.
 import { cellBox, cellMiddle, movedCursor } from './board_cursor.js';
 
-export function offerBoardKeys(box, cells, press) {
+export function offerBoardKeys(box, cells, press, tell) {
   box.tabIndex = 0;
   box.setAttribute('role', 'application');
   const mark = document.createElement('div');
@@ -23,6 +23,7 @@ export function offerBoardKeys(box, cells, press) {
     if (moved) {
       cell = moved;
       show();
+      tell(cell);
     } else if (event.key === 'Enter' || event.key === ' ') {
       const { x, y } = cellMiddle(cell, cells);
       press(x, y);

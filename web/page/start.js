@@ -6,6 +6,7 @@ import { openDialogs, rewordDialogs, showDialog } from './dialogs.js';
 import { fieldAnswer } from './dialog_rules.js';
 import { extensionOf } from './file_names.js';
 import { offerBoardKeys } from './board_keys.js';
+import { cursorWords } from './board_cursor.js';
 import { chooseOpenFile, offerDownload } from './files.js';
 import { fetchBytes, loadModule, present, readDescription } from './game_module.js';
 import { fitToScreen } from './layout.js';
@@ -105,7 +106,7 @@ function layOut() {
     press(Math.floor((event.clientX - bounds.left) * board.width / bounds.width),
           Math.floor((event.clientY - bounds.top) * board.height / bounds.height));
   });
-  offerBoardKeys(box, description.cells, press);
+  offerBoardKeys(box, description.cells, press, (cell) => { $('#announce').textContent = cursorWords(cell, description.texts.cursorCell); });
 }
 
 // The dialogs the module asks for ------------------------------------------------------------
