@@ -71,7 +71,10 @@ void WriteToolbar(JsonWriter& json, int language) {
         .Key("box");
     WriteBox(json, button.box);
     WritePicture(json, button.picture);
-    json.Key("toggle").Bool(button.toggle).Key("hint").String(hint_of(button.command)).EndObject();
+    json.Key("toggle").Bool(button.toggle).Key("hint").String(hint_of(button.command));
+    // The language button's hint speaks the other language.
+    if (button.command == Command::Tongue) json.Key("hintLang").String(PageTextsFor(language).other_language_code);
+    json.EndObject();
   }
   json.EndArray();
   json.Key("levelShape");
@@ -102,6 +105,11 @@ void WriteControl(JsonWriter& json, const DialogLayout& layout, DialogName dialo
     json.Key("style").String(StyleName(control.style));
   }
   if (control.kind == ControlKind::kLink) json.Key("address").String(LinkAddress(control));
+  // The language dialog's buttons each speak their own language.
+  if (dialog == DialogName::kLanguage && control.kind == ControlKind::kButton) {
+    json.Key("lang").String(PageTextsFor(control.name == std::string("german") ? kLanguageGerman : kLanguageEnglish)
+                                .language_code);
+  }
   if (control.kind == ControlKind::kButton) {
     json.Key("result").Number(control.result)
         .Key("default").Bool(control.name == std::string(layout.default_button))
@@ -139,6 +147,9 @@ void WriteTexts(JsonWriter& json, int language) {
       .Key("noWebAssembly").String(texts.no_web_assembly)
       .Key("cannotStart").String(texts.cannot_start)
       .Key("assetsUnreadable").String(texts.assets_unreadable)
+      .Key("boardName").String(texts.board_name)
+      .Key("cursorCell").String(texts.cursor_cell)
+      .Key("language").String(texts.language_code)
       .EndObject();
 }
 
@@ -148,6 +159,8 @@ std::string FrontEndDescriptionJson(int language) {
   JsonWriter json;
   json.BeginObject();
   json.Key("board").BeginObject().Key("width").Number(kBoardAreaWidth).Key("height").Number(kBoardAreaHeight).EndObject();
+  json.Key("cells").BeginObject().Key("left").Number(kBoardLeft).Key("top").Number(kBoardTop)
+      .Key("size").Number(kTileSize).Key("columns").Number(kColumns).Key("rows").Number(kRows).EndObject();
   json.Key("counter").BeginObject().Key("width").Number(kLevelCounterWidth).Key("height").Number(kLevelCounterHeight)
       .EndObject();
   json.Key("timerInterval").Number(kTimerInterval).Key("splashTime").Number(kSplashTime);

@@ -84,7 +84,12 @@ PageTexts PageTextsFor(int language) {
                 "This browser cannot run Verlumo: it has no WebAssembly."),
           words("Verlumo kann nicht starten: ", "Verlumo cannot start: "),
           words("Die Bilder und Geräusche des Spiels können nicht gelesen werden: ",
-                "The game's pictures and sounds cannot be read: ")};
+                "The game's pictures and sounds cannot be read: "),
+          words("Spielfeld: Pfeiltasten wählen ein Feld, Eingabe oder Leertaste tauscht es mit dem Auto",
+                "Board: the arrow keys choose a cell, Enter or Space swaps it with the car"),
+          words("Spalte {column}, Zeile {row}", "Column {column}, row {row}"),
+          words("de", "en"),
+          words("en", "de")};
 }
 
 std::string WordsOf(const ControlText& text, DialogName dialog, int language) {

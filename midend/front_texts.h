@@ -76,6 +76,10 @@ struct PageTexts {
   std::string no_web_assembly;
   std::string cannot_start;       // followed by the reason
   std::string assets_unreadable;  // followed by the reason
+  std::string board_name;         // the board as a screen reader names it, with its keys
+  std::string cursor_cell;        // where the keyboard's cell cursor is: {column} and {row} filled in
+  std::string language_code;      // the language's tag on the page, and the other one's
+  std::string other_language_code;
 };
 
 PageTexts PageTextsFor(int language);

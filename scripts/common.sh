@@ -57,6 +57,14 @@ ensure_browser_test_packages() {
   (cd "$folder" && PUPPETEER_SKIP_DOWNLOAD=1 quietly npm ci --no-audit --no-fund)
 }
 
+# Lighthouse, as tests/lighthouse/package-lock.json fixes it; it runs Debian's Chromium.
+ensure_lighthouse_packages() {
+  [ -d "$repo/tests/lighthouse/node_modules/lighthouse" ] && return 0
+  command -v npm >/dev/null || needed_packages=npm ensure_packages || return 1
+  say "Installing Lighthouse ..."
+  (cd "$repo/tests/lighthouse" && quietly npm ci --no-audit --no-fund)
+}
+
 # preset: native, windows, web, sanitize or fuzz
 build_preset() {
   (cd "$repo" && quietly cmake --preset "$1" && quietly cmake --build --preset "$1" -j "$jobs")

@@ -21,9 +21,11 @@ it('places the splash across the main window and in the middle of the screen hei
                    { left: 110, top: 275 });
 });
 
-it('answers Escape with the cancel button, and ignores it without one', () => {
-  assert.equal(escapeResult(dialogs.ask), 17);
-  assert.equal(escapeResult(dialogs.about), null);
+it('answers Escape with the cancel button, without one as the close box, and ends the splash as a click does', () => {
+  const description = JSON.parse(readFileSync(new URL('sample_description.json', import.meta.url)));
+  assert.equal(escapeResult(dialogs.ask, description), 17);
+  assert.equal(escapeResult({ ...dialogs.about, closeResult: 5 }, description), 5);
+  assert.equal(escapeResult({ caption: '', closeResult: 5, controls: [] }, description), 11);
 });
 
 it('frames the default button and every picture button that does not cancel', () => {

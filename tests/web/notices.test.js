@@ -25,6 +25,7 @@ it('tells a browser without WebAssembly, or one that refuses storage, why, and p
     await (await web.dialog(withoutStorage, '[data-dialog="language"]')).$eval('button.english', (button) => button.click());
     await withoutStorage.waitForSelector('body[data-ready="1"]');
     assert.match(await notice(withoutStorage), /refuses to keep your progress/);
+    await withoutStorage.focus('#levelscroll');
     await withoutStorage.keyboard.press('End');
     assert.equal(await web.hint(withoutStorage, '#levelbox'), 'Level 500: unsolved');
   } finally {

@@ -9,39 +9,6 @@ const path = require('node:path');
 const { after, before, describe, it } = require('node:test');
 const web = require('./support');
 
-// Each tile picture by the smallest code that shows it, so that tiles that look alike count alike.
-function pictureIds(tiles) {
-  const ids = [], seen = new Map();
-  for (let code = 0; code < 200; ++code) {
-    const rows = [];
-    for (let y = 0; y < 48; ++y) {
-      const start = ((Math.floor(code / 20) * 48 + y) * tiles.width + (code % 20) * 48) * 3;
-      rows.push(tiles.rgb.subarray(start, start + 48 * 3).toString('latin1'));
-    }
-    const key = rows.join('');
-    if (!seen.has(key)) seen.set(key, code);
-    ids.push(seen.get(key));
-  }
-  return ids;
-}
-
-// The presses that carry the selected tile until every movable cell shows its level's picture.
-function solvingPresses(board, record, ids) {
-  const current = board.codes.map((code) => ids[code]), wanted = record.map((code) => ids[code]);
-  const movable = record.map((code) => code <= 90);
-  let selected = board.selected.column * 7 + board.selected.row;
-  const presses = [];
-  for (let guard = 0; guard < 500; ++guard) {
-    const misplaced = current.map((_, i) => i).filter((i) => i !== selected && movable[i] && current[i] !== wanted[i]);
-    if (misplaced.length === 0) break;
-    const next = misplaced.find((i) => current[i] === wanted[selected]) ?? misplaced[0];
-    [current[selected], current[next]] = [current[next], current[selected]];
-    selected = next;
-    presses.push(next);
-  }
-  return presses;
-}
-
 describe('Verlumo in the browser', () => {
   let server, browser, page, address;
   const downloads = fs.mkdtempSync(path.join(os.tmpdir(), 'verlumo-downloads-'));
@@ -91,6 +58,7 @@ describe('Verlumo in the browser', () => {
     // The same format written by the game's save code: levels 3 to 252 solved, 1 and 2 not.
     await load(path.join(web.reference, 'windows-saved.vlm'));
     assert.equal(await counterHint(), 'Level 1: unsolved');
+    await page.focus('#levelscroll');
     await page.keyboard.press('PageDown');
     await page.keyboard.press('Home');
     await page.keyboard.press('ArrowRight');
@@ -108,7 +76,7 @@ describe('Verlumo in the browser', () => {
     const counterBefore = await web.canvasRgb(page, '#levelbox');
     const boardBefore = await web.canvasRgb(page, '#box');
     let solved = null;
-    for (const cell of solvingPresses(board, web.levelRecord(1), pictureIds(tiles))) {
+    for (const cell of web.solvingPresses(board, web.levelRecord(1), web.pictureIds(tiles))) {
       await web.pressCell(page, Math.floor(cell / 7), cell % 7);
       solved = await page.$('#modal [data-message="0"]');
       if (solved) break;
@@ -158,6 +126,7 @@ describe('Verlumo in the browser', () => {
   it('goes to the unsolved levels by their buttons and by the keys of the level selector', async () => {
     await page.click('[data-command="6"]');  // previous unsolved from 2: level 1 is solved, so the last level
     assert.equal(await counterHint(), 'Level 500: unsolved');
+    await page.focus('#levelscroll');
     await page.keyboard.press('Home');
     assert.equal(await counterHint(), 'Level 1: solved');
     await page.keyboard.press('ArrowRight');
@@ -176,6 +145,7 @@ describe('Verlumo in the browser', () => {
     await page.waitForSelector('body[data-ready="1"]');
     assert.equal(await page.$('#modal [data-dialog="language"]'), null);
     assert.equal(await counterHint(), 'Level 490: unsolved');
+    await page.focus('#levelscroll');
     await page.keyboard.press('Home');
     assert.equal(await counterHint(), 'Level 1: solved');
   });

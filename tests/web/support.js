@@ -13,16 +13,19 @@ const reference = process.env.VERLUMO_REFERENCE || path.join(repo, 'build/web/re
 const levelFile = path.join(repo, 'assets/levels/vlmo.dat');
 
 const kTypes = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm',
-                 '.ico': 'image/x-icon', '.bmp': 'image/bmp', '.png': 'image/png', '.htm': 'text/html' };
+                 '.ico': 'image/x-icon', '.bmp': 'image/bmp', '.png': 'image/png', '.htm': 'text/html',
+                 '.webmanifest': 'application/manifest+json' };
 
 // The built site on a free port of 127.0.0.1, as any static web server serves it, with any extra
-// pages given by their path.
+// files given by their path: a page's text, or { type, body } for any other file.
 function serveSite(extraPages = {}) {
   const server = http.createServer((request, response) => {
     const address = decodeURIComponent(new URL(request.url, 'http://x').pathname);
     if (address in extraPages) {
-      response.writeHead(200, { 'Content-Type': 'text/html' });
-      response.end(extraPages[address]);
+      const extra = extraPages[address];
+      const { type, body } = typeof extra === 'string' ? { type: 'text/html', body: extra } : extra;
+      response.writeHead(200, { 'Content-Type': type });
+      response.end(body);
       return;
     }
     const file = path.join(site, address);
@@ -115,10 +118,64 @@ function levelRecord(level) {
   return Array.from(fs.readFileSync(levelFile).subarray((level - 1) * 63, level * 63));
 }
 
-async function pressCell(page, column, row) {
+// The middle of the cell, on the board as scaled to the screen.
+async function cellPoint(page, column, row) {
   const box = await (await page.$('#box')).boundingBox();
-  await page.mouse.click(box.x + 22 + column * 48 + 24, box.y + 20 + row * 48 + 24);
+  const scale = box.width / 520;
+  return { x: box.x + (22 + column * 48 + 24) * scale, y: box.y + (20 + row * 48 + 24) * scale };
+}
+
+async function pressCell(page, column, row) {
+  const { x, y } = await cellPoint(page, column, row);
+  await page.mouse.click(x, y);
+}
+
+// Each tile picture by the smallest code that shows it, so that tiles that look alike count alike.
+function pictureIds(tiles) {
+  const ids = [], seen = new Map();
+  for (let code = 0; code < 200; ++code) {
+    const rows = [];
+    for (let y = 0; y < 48; ++y) {
+      const start = ((Math.floor(code / 20) * 48 + y) * tiles.width + (code % 20) * 48) * 3;
+      rows.push(tiles.rgb.subarray(start, start + 48 * 3).toString('latin1'));
+    }
+    const key = rows.join('');
+    if (!seen.has(key)) seen.set(key, code);
+    ids.push(seen.get(key));
+  }
+  return ids;
+}
+
+// The presses that carry the selected tile until every movable cell shows its level's picture.
+function solvingPresses(board, record, ids) {
+  const current = board.codes.map((code) => ids[code]), wanted = record.map((code) => ids[code]);
+  const movable = record.map((code) => code <= 90);
+  let selected = board.selected.column * 7 + board.selected.row;
+  const presses = [];
+  for (let guard = 0; guard < 500; ++guard) {
+    const misplaced = current.map((_, i) => i).filter((i) => i !== selected && movable[i] && current[i] !== wanted[i]);
+    if (misplaced.length === 0) break;
+    const next = misplaced.find((i) => current[i] === wanted[selected]) ?? misplaced[0];
+    [current[selected], current[next]] = [current[next], current[selected]];
+    selected = next;
+    presses.push(next);
+  }
+  return presses;
+}
+
+// Plays the level on the page until the Solved announcement shows, pressing each cell with
+// press(column, row); gives the announcement, or null if the board was solved without it.
+async function solveLevel(page, level, press) {
+  const tiles = readPpm(path.join(reference, 'tiles.ppm'));
+  await new Promise((resolve) => setTimeout(resolve, 200));  // the turning car marks the selected tile
+  const board = readBoard(await canvasRgb(page, '#box'), tiles);
+  for (const cell of solvingPresses(board, levelRecord(level), pictureIds(tiles))) {
+    await press(Math.floor(cell / 7), cell % 7);
+    const solved = await page.$('#modal [data-message="0"]');
+    if (solved) return solved;
+  }
+  return null;
 }
 
 module.exports = { site, reference, serveSite, launch, openPage, readPpm, canvasRgb, dialog, dialogGone, hint,
-                   readBoard, levelRecord, pressCell };
+                   readBoard, levelRecord, cellPoint, pressCell, pictureIds, solvingPresses, solveLevel };

@@ -18,6 +18,7 @@
 //   flags_english.bmp (53 x 20), flags_german.bmp (80 x 20)   language dialog glyphs
 //   logo.bmp (100 x 75, 8-bit), association.bmp (119 x 68, 4-bit), splash.bmp (200 x 150, 8-bit)
 //   setup_welcome.bmp (164 x 314), setup_header.bmp (150 x 57), 24-bit   the installer's pages
+//   app-icon-192.png, app-icon-512.png   the window icon's drawing as the web page's app icon
 //
 // Transparency: the glyph pictures (btn_*, dlg_*, flags_*) follow the classic convention of
 // Windows button glyphs: the colour of the bottom-left pixel, magenta (255, 0, 255), is
@@ -33,6 +34,7 @@
 #include "tools/artgen/asset_set.h"
 #include "tools/artgen/contact_sheet.h"
 #include "tools/artgen/review_sheet.h"
+#include "tools/artgen/window_icon.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {
@@ -45,6 +47,7 @@ int main(int argc, char** argv) {
     const std::vector<artgen::Asset> assets = artgen::MakeAssets();
     artgen::WriteAssets(folder, assets);
     artgen::WritePng(folder + "/contact.png", artgen::ReviewSheet(assets));
+    for (const int size : {192, 512}) artgen::WriteAppIcon(folder + "/app-icon-" + std::to_string(size) + ".png", size);
   } catch (const std::exception& error) {
     std::cerr << "verlumo_artgen: " << error.what() << "\n";
     return 1;

@@ -4,6 +4,7 @@
 #include "tools/artgen/window_icon.h"
 
 #include <cmath>
+#include <stdexcept>
 
 #include "tools/artgen/canvas.h"
 #include "tools/artgen/paint.h"
@@ -73,6 +74,15 @@ IconImage SixteenColourImage() {
 
 std::vector<IconImage> DrawWindowIcon() {
   return {SixteenColourImage(), TrueColourImage(32), TrueColourImage(16)};
+}
+
+void WriteAppIcon(const std::string& path, int size) {
+  Canvas canvas(size, size);
+  PaintIcon(canvas.cr(), size);
+  cairo_surface_flush(canvas.surface());
+  if (cairo_surface_write_to_png(canvas.surface(), path.c_str()) != CAIRO_STATUS_SUCCESS) {
+    throw std::runtime_error(path + " cannot be written");
+  }
 }
 
 }  // namespace artgen

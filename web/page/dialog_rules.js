@@ -20,10 +20,12 @@ export function splashPosition(main, screenHeight, splash) {
   };
 }
 
-// Escape presses the dialog's cancel button; a dialog without one ignores Escape (null).
-export function escapeResult(dialog) {
+// Escape presses the dialog's cancel button; in a dialog without one it answers as the close box
+// does, and the splash, which has neither, ends as a click ends it.
+export function escapeResult(dialog, description) {
   const cancel = dialog.controls.find((control) => control.cancel);
-  return cancel ? cancel.result : null;
+  if (cancel) return cancel.result;
+  return dialog.caption ? dialog.closeResult : description.modal.ok;
 }
 
 // The default button is framed dark, and so is every picture button that does not cancel: the

@@ -3,6 +3,8 @@
 // Enter in a field the default button. Each dialog is a promise of its result; an open dialog
 // takes the words of a new language at once.
 import { dialogPosition, escapeResult, framedAsDefault, namesItsPage, splashPosition } from './dialog_rules.js';
+import { windowZoom } from './layout.js';
+import { dialogScale, onScreen } from './screen_fit.js';
 
 const open = new Set();       // the dialogs shown: each one's rewording
 const linkStates = new Map(); // the info dialog's links, by name: used, switched off, for the run
@@ -32,13 +34,25 @@ function link(control) {
     anchor.classList.toggle('off', state.off);
   };
   anchor.addEventListener('pointerdown', () => { if (!state.off) { state.used = true; show(); } });
-  anchor.addEventListener('click', () => {
+  // An address makes the link a stop of the keyboard, whose Enter clicks it; the page opens it.
+  anchor.href = control.address;
+  anchor.addEventListener('click', (event) => {
+    event.preventDefault();
     if (state.off) return;
     if (!window.open(control.address, '_blank')) state.off = true;
     show();
   });
   show();
   return anchor;
+}
+
+// Tab and Shift+Tab go round the dialog's own controls, never out to the page behind it.
+function keepFocusInside(frame, event) {
+  const stops = Array.from(frame.querySelectorAll('button, input, a')).filter((element) => !element.hidden);
+  const at = stops.indexOf(document.activeElement);
+  const next = (at + (event.shiftKey ? -1 : 1) + stops.length) % stops.length;
+  event.preventDefault();
+  stops[at < 0 ? 0 : next].focus();
 }
 
 export function openDialogs() {
@@ -59,6 +73,8 @@ export function showDialog(description, name, { pictures, message, field, action
   const frame = made('div', 'dialog frame' + (dialog.bold ? ' bold' : '') + (dialog.caption ? '' : ' bare') +
                             (message !== undefined ? ' box' : ''));
   frame.setAttribute('role', 'dialog');
+  frame.setAttribute('aria-modal', 'true');
+  const focusBefore = document.activeElement;
   frame.dataset.dialog = name;
   const client = made('div', 'client');
   client.style.width = dialog.width + 'px';
@@ -71,18 +87,23 @@ export function showDialog(description, name, { pictures, message, field, action
     frame.remove();
     open.delete(reword);
     if (open.size === 0) modal.hidden = true;
+    focusBefore?.focus?.();
     settle(value);
   };
   let caption = null;
   if (dialog.caption) {
     const bar = made('div', 'titlebar');
     caption = made('span', 'caption', dialog.caption);
+    caption.id = 'caption-' + name;
+    frame.setAttribute('aria-labelledby', caption.id);
     const close = made('button', 'close', '\u00d7');
     close.title = description.texts.close;
     close.addEventListener('click', () => finish(dialog.closeResult));
     bar.append(caption, close);
     frame.append(bar);
   }
+  // The splash, without a title bar, is named by the game's caption.
+  if (!caption) frame.setAttribute('aria-label', description.caption);
   frame.append(client);
 
   let fieldElement = null, defaultButton = null;
@@ -108,6 +129,7 @@ export function showDialog(description, name, { pictures, message, field, action
         break;
       case 'button': {
         element = made('button', control.name);
+        if (control.lang) element.lang = control.lang;
         if (framedAsDefault(control)) element.classList.add('default');
         if (control.default) defaultButton = element;
         if (control.picture) element.append(pictures.glyph(control.picture, control.images));
@@ -124,22 +146,27 @@ export function showDialog(description, name, { pictures, message, field, action
     client.append(place(element, box));
   });
 
-  const escape = escapeResult(dialog);
+  const escape = escapeResult(dialog, description);
   frame.addEventListener('keydown', (event) => {
-    if (event.key === 'Escape' && escape !== null) finish(escape);
+    if (event.key === 'Escape') finish(escape);
     if (event.key === 'Enter' && event.target === fieldElement && defaultButton) defaultButton.click();
+    if (event.key === 'Tab') keepFocusInside(frame, event);
   });
   if (!caption) frame.addEventListener('click', () => finish(description.modal.ok));
 
   const modal = document.getElementById('modal');
   modal.append(frame);
   modal.hidden = false;
+  // Over the game and scaled with it; a zoomed element's corner is in its own zoomed pixels.
+  const screen = { width: document.documentElement.clientWidth, height: innerHeight };
+  const zoom = dialogScale(windowZoom(), screen.width, frame.getBoundingClientRect().width);
+  frame.style.zoom = zoom;
   const main = document.getElementById('window').getBoundingClientRect();
   const outer = frame.getBoundingClientRect();
-  const at = caption ? dialogPosition(main, document.getElementById('client').getBoundingClientRect().height, outer)
-                     : splashPosition(main, innerHeight, outer);
-  frame.style.left = at.left + 'px';
-  frame.style.top = at.top + 'px';
+  const at = onScreen(caption ? dialogPosition(main, document.getElementById('client').getBoundingClientRect().height, outer)
+                              : splashPosition(main, innerHeight, outer), outer, screen);
+  frame.style.left = at.left / zoom + 'px';
+  frame.style.top = at.top / zoom + 'px';
 
   function reword(newDescription) {
     const words = newDescription.dialogs[name];

@@ -5,13 +5,18 @@
 import { openDialogs, rewordDialogs, showDialog } from './dialogs.js';
 import { fieldAnswer } from './dialog_rules.js';
 import { extensionOf } from './file_names.js';
+import { offerBoardKeys } from './board_keys.js';
+import { cursorWords } from './board_cursor.js';
 import { chooseOpenFile, offerDownload } from './files.js';
 import { fetchBytes, loadModule, present, readDescription } from './game_module.js';
+import { fitToScreen } from './layout.js';
+import { endLoading, keepLanguageTag, showLoading } from './loading.js';
 import { Pictures } from './picture_canvas.js';
 import { pictureNames } from './pictures.js';
 import { ProgressStore, openStorage, startSettings } from './progress.js';
 import { WavePlayer, waveSize } from './sounds.js';
 import { Toolbar } from './toolbar.js';
+import { offerTouchHints } from './touch_hints.js';
 
 const kGameFolder = '/game/';
 const kRecords = ['bitmap0.rec', 'bitmap1.rec', 'bitmap2.rec', 'sound0.rec', 'sound1.rec', 'vlmo.dat'];
@@ -36,6 +41,7 @@ let timer = 0;
 let makerLinkOn = true;
 
 function notice(text) {
+  endLoading();
   const element = $('#notice');
   element.textContent = text;
   element.hidden = false;
@@ -72,17 +78,16 @@ function describe(newDescription) {
   description = newDescription;
   toolbar?.reword(description);
   rewordDialogs(description);
-  const german = description.dialogs.language.controls.find((control) => control.name === 'german');
-  document.documentElement.lang = Module._vl_language() === german.result ? 'de' : 'en';
+  document.documentElement.lang = description.texts.language;
+  keepLanguageTag(description.texts.language);
+  $('#box').setAttribute('aria-label', description.texts.boardName);
 }
 
 // The window's client area: the toolbar over the board area, at the description's sizes.
 function layOut() {
   const { board } = description;
-  const client = $('#client'), box = $('#box');
-  client.style.width = board.width + 'px';
-  client.style.height = description.toolbar.height + board.height + 'px';
-  box.style.top = description.toolbar.height + 'px';
+  const box = $('#box');
+  $('#client').style.width = board.width + 'px';
   box.width = board.width;
   box.height = board.height;
   boxContext = box.getContext('2d');
@@ -92,13 +97,18 @@ function layOut() {
       call('vl_move_level_selector', ['number', 'number', 'number'], [request, shown, tracked]),
     canAct,
   });
+  fitToScreen(toolbar);
+  offerTouchHints($('#stage'));
+  const press = (x, y) => { if (canAct()) call('vl_press', ['number', 'number'], [x, y]); };
   box.addEventListener('pointerdown', (event) => {
-    if (!canAct() || event.button !== 0) return;
+    if (event.button !== 0) return;
+    // The press keeps the focus where it is: a dialog it opens holds it on its default button.
+    event.preventDefault();
     const bounds = box.getBoundingClientRect();
-    const x = Math.floor((event.clientX - bounds.left) * board.width / bounds.width);
-    const y = Math.floor((event.clientY - bounds.top) * board.height / bounds.height);
-    call('vl_press', ['number', 'number'], [x, y]);
+    press(Math.floor((event.clientX - bounds.left) * board.width / bounds.width),
+          Math.floor((event.clientY - bounds.top) * board.height / bounds.height));
   });
+  offerBoardKeys(box, description.cells, press, (cell) => { $('#announce').textContent = cursorWords(cell, description.texts.cursorCell); });
 }
 
 // The dialogs the module asks for ------------------------------------------------------------
@@ -159,7 +169,8 @@ window.verlumoPage = {
   playedSounds: [],
   describe,
   setCaption: (caption) => { $('#caption').textContent = caption; document.title = caption; },
-  setCounterHint: (hint) => { toolbar.counter.title = hint; },
+  // The level and its solved state, told to a screen reader when they change.
+  setCounterHint: (hint) => { toolbar.counter.title = hint; $('#announce').textContent = hint; },
   setSelectorRange: (last) => toolbar.setRange(last),
   setSelector: (position) => toolbar.setPosition(position),
   showSoundSwitch: (on) => toolbar.showSwitch(on),
@@ -186,6 +197,7 @@ window.verlumoPage = {
 };
 
 async function start() {
+  showLoading();
   if (typeof WebAssembly !== 'object') {
     notice($('#notice').dataset.noWebassembly);
     return;
@@ -196,7 +208,7 @@ async function start() {
   const [loaded, records] = await Promise.all([loadModule(), Promise.all(kRecords.map((name) => fetchBytes('assets/' + name)))]);
   performance.mark('verlumo-module-ready');
   Module = loaded;
-  description = readDescription(Module);
+  describe(readDescription(Module));
   await pictures.load(pictureNames(description));
   performance.mark('verlumo-loaded');
   Module.FS.mkdir(kGameFolder);
@@ -223,7 +235,10 @@ async function start() {
   const activation = call('vl_activate', [], []);
   Module._vl_paint();
   show();
+  endLoading();
   performance.mark('verlumo-first-board');
+  // Every file of the page kept for the next visit, with or without a network.
+  navigator.serviceWorker?.register('service-worker.js');
   keepProgress();
   // A still page draws no turning car: the tests compare its pixels with the native drawing.
   if (!params.has('still')) timer = setInterval(window.verlumoPage.tick, description.timerInterval);

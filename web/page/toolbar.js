@@ -10,8 +10,10 @@ function made(tag, id, className) {
   return element;
 }
 
+// At the box; a box of zero size leaves the place to the style sheet.
 function place(element, [left, top, width, height]) {
-  Object.assign(element.style, { left: left + 'px', top: top + 'px', width: width + 'px', height: height + 'px' });
+  const pixels = (value) => (width || height ? value + 'px' : '');
+  Object.assign(element.style, { left: pixels(left), top: pixels(top), width: pixels(width), height: pixels(height) });
   return element;
 }
 
@@ -22,11 +24,11 @@ export class Toolbar {
     const toolbar = description.toolbar;
     this.requests = description.selectorRequests;
     this.onRequest = onRequest;
+    this.layout = toolbar;
+    this.height = toolbar.height;
     this.element = document.getElementById('toolbar');
-    this.element.style.width = toolbar.width + 'px';
-    this.element.style.height = toolbar.height + 'px';
     this.buttons = toolbar.buttons.map((button) => {
-      const element = place(made('button', null, 'speed'), button.box);
+      const element = made('button', null, 'speed');
       element.dataset.command = button.command;
       element.classList.toggle('toggle', button.toggle);
       element.append(pictures.glyph(button.picture, button.images));
@@ -38,27 +40,62 @@ export class Toolbar {
       });
       return element;
     });
-    this.label = place(made('span', 'levellabel'), toolbar.levelLabel.box);
-    this.counter = place(made('canvas', 'levelbox'), toolbar.levelCounter);
+    // The level display is one group, placed by its bevel: the touch toolbar shows it enlarged whole.
+    const group = toolbar.levelBevel;
+    const inGroup = ([left, top, width, height]) => [left - group[0], top - group[1], width, height];
+    this.label = place(made('span', 'levellabel'), inGroup(toolbar.levelLabel.box));
+    this.counter = place(made('canvas', 'levelbox'), inGroup(toolbar.levelCounter));
     this.counter.width = description.counter.width;
     this.counter.height = description.counter.height;
-    this.selector = this.makeSelector(toolbar.levelSelector.box, canAct);
-    this.element.append(...this.buttons, place(made('div', 'levelshape'), toolbar.levelShape),
-                        place(made('div', 'levelbevel'), toolbar.levelBevel), this.label, this.counter, this.selector);
+    this.levelDisplay = made('div', 'leveldisplay');
+    this.levelDisplay.append(place(made('div', 'levelshape'), inGroup(toolbar.levelShape)),
+                             place(made('div', 'levelbevel'), inGroup(group)), this.label, this.counter);
+    this.selector = this.makeSelector(canAct);
+    // In the touch toolbar the controls follow each other as the description orders them, left to right.
+    const controls = [...this.buttons.map((element, index) => [toolbar.buttons[index].box, element]),
+                      [group, this.levelDisplay], [toolbar.levelSelector.box, this.selector]];
+    this.controls = controls.sort(([a], [b]) => a[0] - b[0]);
+    // In the touch toolbar the selector and the buttons at either side of it stay together.
+    const at = this.controls.findIndex(([, element]) => element === this.selector);
+    this.chooser = made('div', 'levelchooser');
+    this.chooserParts = this.controls.slice(Math.max(0, at - 1), at + 2).map(([, element]) => element);
     this.position = 1;
     this.last = 1;
     this.reword(description);
   }
 
   reword(description) {
-    description.toolbar.buttons.forEach((button, index) => { this.buttons[index].title = button.hint; });
+    description.toolbar.buttons.forEach((button, index) => {
+      this.buttons[index].title = button.hint;
+      this.buttons[index].setAttribute('aria-label', button.hint);
+      if (button.hintLang) this.buttons[index].lang = button.hintLang;
+    });
     this.selector.title = description.toolbar.levelSelector.hint;
     this.selector.setAttribute('aria-label', description.toolbar.levelSelector.name);
     this.label.textContent = description.toolbar.levelLabel.text;
   }
 
+  // The Windows toolbar, every control at its box, or the touch toolbar, whose controls flow in rows.
+  arrange(touch) {
+    this.element.classList.toggle('touch', touch);
+    const unplaced = [0, 0, 0, 0];
+    place(this.element, touch ? unplaced : [0, 0, this.layout.width, this.layout.height]);
+    // The level display keeps its size in the touch toolbar, where the style sheet enlarges it.
+    const touchBox = (element, [, , width, height]) => (element === this.levelDisplay ? [0, 0, width, height] : unplaced);
+    for (const [box, element] of this.controls) place(element, touch ? touchBox(element, box) : box);
+    this.element.replaceChildren(...this.controls.map(([, element]) => element));
+    if (touch) {
+      this.chooserParts[0].before(this.chooser);
+      this.chooser.replaceChildren(...this.chooserParts);
+    }
+  }
+
   showSwitch(on) {
-    for (const button of this.buttons) if (button.classList.contains('toggle')) button.classList.toggle('down', on);
+    for (const button of this.buttons) {
+      if (!button.classList.contains('toggle')) continue;
+      button.classList.toggle('down', on);
+      button.setAttribute('aria-pressed', String(on));
+    }
   }
 
   setRange(last) {
@@ -81,11 +118,14 @@ export class Toolbar {
     this.thumb.style.left = thumbOffset(this.room(), this.position, this.last) + 'px';
   }
 
-  makeSelector(box, canAct) {
-    const scroll = place(made('div', 'levelscroll'), box);
+  makeSelector(canAct) {
+    const scroll = made('div', 'levelscroll');
+    scroll.tabIndex = 0;
     scroll.setAttribute('role', 'scrollbar');
     scroll.setAttribute('aria-orientation', 'horizontal');
+    scroll.setAttribute('aria-controls', 'box');
     scroll.setAttribute('aria-valuemin', '1');
+    scroll.setAttribute('aria-valuenow', '1');
     const left = made('div', null, 'arrow left'), right = made('div', null, 'arrow right');
     this.track = made('div', null, 'track');
     this.thumb = made('div', null, 'thumb');
@@ -102,18 +142,21 @@ export class Toolbar {
     this.thumb.addEventListener('pointerdown', (event) => {
       this.thumb.setPointerCapture(event.pointerId);
       const grab = event.clientX - this.thumb.getBoundingClientRect().left;
+      // The pointer in the track's own pixels, which the window's scale makes larger or smaller on the screen.
       const follow = (move) => {
-        const position = dragPosition({ pointerX: move.clientX, grab, trackLeft: this.track.getBoundingClientRect().left,
+        const track = this.track.getBoundingClientRect();
+        const zoom = track.width / this.track.clientWidth || 1;
+        const position = dragPosition({ pointerX: (move.clientX - track.left) / zoom, grab: grab / zoom, trackLeft: 0,
                                         room: this.room(), last: this.last });
         if (position !== this.position) this.request(this.requests.track, position);
       };
       this.thumb.addEventListener('pointermove', follow);
       this.thumb.addEventListener('pointerup', () => this.thumb.removeEventListener('pointermove', follow), { once: true });
     });
-    // The level selector is the one control that takes the keyboard.
-    document.addEventListener('keydown', (event) => {
+    // The level selector's keys are its own while it has the focus, as a scroll bar's are.
+    scroll.addEventListener('keydown', (event) => {
       const request = keyRequest(event.key, this.requests);
-      if (request === undefined || !canAct() || event.target.tagName === 'INPUT') return;
+      if (request === undefined || !canAct()) return;
       event.preventDefault();
       this.request(request);
     });
