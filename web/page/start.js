@@ -12,7 +12,7 @@ import { fetchBytes, loadModule, present, readDescription } from './game_module.
 import { fitToScreen } from './layout.js';
 import { endLoading, keepLanguageTag, showLoading } from './loading.js';
 import { Pictures } from './picture_canvas.js';
-import { pictureNames } from './pictures.js';
+import { dialogPictureNames, pictureNames, toolbarPictureNames } from './pictures.js';
 import { ProgressStore, openStorage, startSettings } from './progress.js';
 import { WavePlayer, waveSize } from './sounds.js';
 import { Toolbar } from './toolbar.js';
@@ -113,27 +113,39 @@ function layOut() {
 
 // The dialogs the module asks for ------------------------------------------------------------
 
-function askLanguage() {
-  return showDialog(description, 'language', { pictures }).result;
+// A dialog once its pictures are there: they load after the first board, and a dialog may come
+// sooner, or its pictures may still be on their way.
+async function openDialog(name, options = {}) {
+  try {
+    await pictures.load(dialogPictureNames(description, name));
+  } catch (error) {
+    notice(description.texts.cannotStart + error.message);
+    throw error;
+  }
+  return showDialog(description, name, { pictures, ...options });
 }
 
-function askMessage(message, name) {
+async function askLanguage() {
+  return (await openDialog('language')).result;
+}
+
+async function askMessage(message, name) {
   show();
-  const dialog = showDialog(description, name, { pictures });
+  const dialog = await openDialog(name);
   dialog.frame.dataset.message = message;
   return dialog.result;
 }
 
 // The save dialog asks for a name; the file goes to the browser as a download.
 async function chooseSaveFile(fileName) {
-  const dialog = showDialog(description, 'saveAs', { pictures, field: fileName });
+  const dialog = await openDialog('saveAs', { field: fileName });
   dialog.frame.dataset.dialog = 'save';
   const result = await dialog.result;
   return fieldAnswer(description.dialogs.saveAs, result, dialog.field.value);
 }
 
 // The info dialog; its language button asks the language while it stays open.
-function showInfo() {
+async function showInfo() {
   const changeLanguage = async () => {
     const chosen = await askLanguage();
     if (chosen === description.unset) return;
@@ -141,12 +153,12 @@ function showInfo() {
     show();
     keepProgress();
   };
-  return showDialog(description, 'info', { pictures, actions: { tongue: changeLanguage } }).result;
+  return (await openDialog('info', { actions: { tongue: changeLanguage } })).result;
 }
 
 // The splash: until a click on it, or the first tick of its timer, which runs from the start.
-function showSplash() {
-  const splash = showDialog(description, 'splash', { pictures });
+async function showSplash() {
+  const splash = await openDialog('splash');
   setTimeout(() => splash.finish(description.modal.ok), Math.max(0, description.splashTime - (performance.now() - startedAt)));
   return splash.result;
 }
@@ -178,8 +190,8 @@ window.verlumoPage = {
   askMessage,
   chooseSaveFile,
   chooseOpenFile: () => chooseOpenFile(Module.FS, kGameFolder, extensionOf(description.defaultGameFile)),
-  askYesNo: (text) => showDialog(description, 'warning', { pictures, message: text }).result,
-  showError: (text) => showDialog(description, 'error', { pictures, message: text }).result,
+  askYesNo: async (text) => (await openDialog('warning', { message: text })).result,
+  showError: async (text) => (await openDialog('error', { message: text })).result,
   askLanguage,
   showInfo,
   openRules: (address) => window.open(address, '_blank'),
@@ -204,12 +216,15 @@ async function start() {
   }
   const storage = openStorage(() => window.localStorage);
   progress = new ProgressStore(storage, () => notice(description.texts.storageFull));
-  // The module and its files in one go; then the pictures its description names.
+  // The module and its files in one go; then the toolbar's pictures, which its first frame
+  // shows. The splash's are asked for beside them, as it is the first dialog, but the board does
+  // not wait for them.
   const [loaded, records] = await Promise.all([loadModule(), Promise.all(kRecords.map((name) => fetchBytes('assets/' + name)))]);
   performance.mark('verlumo-module-ready');
   Module = loaded;
   describe(readDescription(Module));
-  await pictures.load(pictureNames(description));
+  pictures.load(dialogPictureNames(description, 'splash')).catch(() => {});  // the splash reports a failure itself
+  await pictures.load(toolbarPictureNames(description));
   performance.mark('verlumo-loaded');
   Module.FS.mkdir(kGameFolder);
   kRecords.forEach((name, i) => Module.FS.writeFile(kGameFolder + name, records[i]));
@@ -237,6 +252,8 @@ async function start() {
   show();
   endLoading();
   performance.mark('verlumo-first-board');
+  // The other dialogs' pictures, so that none waits for its own when it opens.
+  pictures.load(pictureNames(description)).catch(() => {});
   // Every file of the page kept for the next visit, with or without a network.
   navigator.serviceWorker?.register('service-worker.js');
   keepProgress();
