@@ -13,13 +13,16 @@ import { fitToScreen } from './layout.js';
 import { endLoading, keepLanguageTag, showLoading } from './loading.js';
 import { Pictures } from './picture_canvas.js';
 import { dialogPictureNames, pictureNames, toolbarPictureNames } from './pictures.js';
+import { PressQueue } from './press_queue.js';
 import { ProgressStore, openStorage, startSettings } from './progress.js';
 import { WavePlayer, waveSize } from './sounds.js';
 import { Toolbar } from './toolbar.js';
 import { offerTouchHints } from './touch_hints.js';
 
 const kGameFolder = '/game/';
-const kRecords = ['bitmap0.rec', 'bitmap1.rec', 'bitmap2.rec', 'sound0.rec', 'sound1.rec', 'vlmo.dat'];
+// What the first board needs; the sounds follow it, as the board plays none before a press.
+const kBoardRecords = ['bitmap0.rec', 'bitmap1.rec', 'bitmap2.rec', 'vlmo.dat'];
+const kSoundRecords = ['sound0.rec', 'sound1.rec'];
 const params = new URLSearchParams(location.search);
 // The page's marks and measures show where the time to the first board goes (benchmarks/web-page).
 performance.mark('verlumo-script-started');
@@ -39,6 +42,8 @@ let busy = false;          // a call of the module runs, or waits for the player
 let ended = false;         // the player has quit: the page takes no more presses
 let timer = 0;
 let makerLinkOn = true;
+// Presses on the board and the toolbar until the game has started, its sounds included.
+const earlyPresses = new PressQueue();
 
 function notice(text) {
   endLoading();
@@ -73,6 +78,11 @@ async function call(name, types, args) {
 
 const canAct = () => !busy && openDialogs() === 0;
 
+// A press of the player: kept while the game starts, else played when the game can take it.
+function act(press) {
+  if (!earlyPresses.keep(press) && canAct()) press();
+}
+
 // The game in a new language: the toolbar's and the open dialogs' words.
 function describe(newDescription) {
   description = newDescription;
@@ -92,14 +102,14 @@ function layOut() {
   box.height = board.height;
   boxContext = box.getContext('2d');
   toolbar = new Toolbar(description, pictures, {
-    onCommand: (command) => call('vl_command', ['number'], [command]),
+    onCommand: (command) => act(() => call('vl_command', ['number'], [command])),
     onRequest: (request, shown, tracked) =>
-      call('vl_move_level_selector', ['number', 'number', 'number'], [request, shown, tracked]),
-    canAct,
+      act(() => call('vl_move_level_selector', ['number', 'number', 'number'], [request, shown, tracked])),
+    canAct: () => !earlyPresses.open || canAct(),
   });
   fitToScreen(toolbar);
   offerTouchHints($('#stage'));
-  const press = (x, y) => { if (canAct()) call('vl_press', ['number', 'number'], [x, y]); };
+  const press = (x, y) => act(() => call('vl_press', ['number', 'number'], [x, y]));
   box.addEventListener('pointerdown', (event) => {
     if (event.button !== 0) return;
     // The press keeps the focus where it is: a dialog it opens holds it on its default button.
@@ -219,7 +229,8 @@ async function start() {
   // The module and its files in one go; then the toolbar's pictures, which its first frame
   // shows. The splash's are asked for beside them, as it is the first dialog, but the board does
   // not wait for them.
-  const [loaded, records] = await Promise.all([loadModule(), Promise.all(kRecords.map((name) => fetchBytes('assets/' + name)))]);
+  const fetchRecords = (names) => Promise.all(names.map((name) => fetchBytes('assets/' + name)));
+  const [loaded, records] = await Promise.all([loadModule(), fetchRecords(kBoardRecords)]);
   performance.mark('verlumo-module-ready');
   Module = loaded;
   describe(readDescription(Module));
@@ -227,7 +238,8 @@ async function start() {
   await pictures.load(toolbarPictureNames(description));
   performance.mark('verlumo-loaded');
   Module.FS.mkdir(kGameFolder);
-  kRecords.forEach((name, i) => Module.FS.writeFile(kGameFolder + name, records[i]));
+  const writeRecords = (names, bytes) => names.forEach((name, i) => Module.FS.writeFile(kGameFolder + name, bytes[i]));
+  writeRecords(kBoardRecords, records);
   layOut();
   for (const type of ['pointerdown', 'keydown']) document.addEventListener(type, () => player.wake(), true);
 
@@ -252,7 +264,8 @@ async function start() {
   show();
   endLoading();
   performance.mark('verlumo-first-board');
-  // The other dialogs' pictures, so that none waits for its own when it opens.
+  // The sounds, and the other dialogs' pictures, so that none waits for its own when it opens.
+  const soundRecords = fetchRecords(kSoundRecords);
   pictures.load(pictureNames(description)).catch(() => {});
   // Every file of the page kept for the next visit, with or without a network.
   navigator.serviceWorker?.register('service-worker.js');
@@ -260,6 +273,15 @@ async function start() {
   // A still page draws no turning car: the tests compare its pixels with the native drawing.
   if (!params.has('still')) timer = setInterval(window.verlumoPage.tick, description.timerInterval);
   await activation;
+  // The sounds go to the game between two of its calls; then the presses kept meanwhile play.
+  try {
+    writeRecords(kSoundRecords, await soundRecords);
+    const soundFailure = Module.UTF8ToString(Module._vl_set_sounds());
+    if (soundFailure) notice(description.texts.assetsUnreadable + soundFailure);
+  } catch (error) {
+    notice(description.texts.assetsUnreadable + error.message);
+  }
+  await earlyPresses.release();
   document.body.dataset.ready = '1';
 }
 
