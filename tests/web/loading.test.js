@@ -1,5 +1,6 @@
-// A press on the board before the game can take it is kept, not lost: with the sounds, which the
-// game takes last, held back on their way, the press waits, and plays once they are there.
+// What the page asks for first, and what it does with a press made before the game can take it:
+// the toolbar's pictures are preloaded with the page; a press on the board is kept, not lost,
+// while the sounds, which the game takes last, are held back on their way.
 'use strict';
 const assert = require('node:assert/strict');
 const path = require('node:path');
@@ -39,6 +40,24 @@ it('plays a press made on the board while the game still starts, once the game t
     await page.waitForSelector('body[data-ready="1"]');
     await new Promise((resolve) => setTimeout(resolve, 200));
     assert.deepEqual((await board()).selected, pressed);
+  } finally {
+    await browser.close();
+    server.close();
+  }
+});
+
+it('preloads exactly the toolbar\'s pictures with the page, as the game names them', async () => {
+  const server = await web.serveSite();
+  const browser = await web.launch();
+  try {
+    const page = await web.openPage(browser, `http://127.0.0.1:${server.address().port}/`);
+    await page.waitForFunction(() => window.Module?._vl_description);
+    const [preloaded, named] = await page.evaluate(() => [
+      [...document.querySelectorAll('link[rel="preload"][as="image"]')].map((link) => link.getAttribute('href')),
+      JSON.parse(window.Module.UTF8ToString(window.Module._vl_description())).toolbar.buttons
+        .map((button) => 'assets/' + button.picture + '.bmp'),
+    ]);
+    assert.deepEqual(preloaded.sort(), [...new Set(named)].sort());
   } finally {
     await browser.close();
     server.close();
