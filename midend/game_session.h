@@ -68,6 +68,8 @@ class GameSession final : private ViewHost, private ControlsDisplay {
   // The timer's tick (every kTimerInterval) turns the car on the selected tile, from the first
   // frame on.
   void Tick() { view_.TimerTimer(); }
+  // The sounds of a session started before they had arrived.
+  void SetSounds(SoundImages sounds) { sounds_.SetSounds(std::move(sounds)); }
   // The board area and the level counter drawn whole. The first paint before the first
   // activation refreshes the toolbar's texts and the level selector first.
   void PaintBoardArea();

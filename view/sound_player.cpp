@@ -32,6 +32,11 @@ void SoundPlayer::PlaySound(int sound) {
   }
 }
 
+void SoundPlayer::SetSounds(std::array<std::vector<std::uint8_t>, 2> sounds) {
+  output_.Stop(true);  // an image still playing is about to be released
+  sounds_ = std::move(sounds);
+}
+
 std::optional<std::string> SoundPlayer::TakeFailure() {
   std::optional<std::string> failure = std::move(failure_);
   failure_.reset();

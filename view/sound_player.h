@@ -46,6 +46,10 @@ class SoundPlayer final : public GameSounds {
 
   void PlaySound(int sound) override;
 
+  // The sounds, for a player made before they were there: the web page hands them over once
+  // they have arrived.
+  void SetSounds(std::array<std::vector<std::uint8_t>, 2> sounds);
+
   // The message of the first refused sound since the last call, if any.
   std::optional<std::string> TakeFailure();
 

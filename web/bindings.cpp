@@ -130,7 +130,7 @@ using verlumo::ThePage;
 
 extern "C" {
 
-// The page has put the level file and the asset records into the game folder, and passes what
+// The page has put the level file and the sheet records into the game folder, and passes what
 // the browser kept: language, level, sound switch, the game file's name and its flags in
 // hexadecimal (empty name: none kept; null flags: none kept). Returns an empty text, or why the
 // game cannot start.
@@ -140,9 +140,8 @@ EMSCRIPTEN_KEEPALIVE const char* vl_start(std::uint32_t seed, int language, int 
   static std::string error;
   ThePage().stored_language = language;
   const std::string folder = kGameFolder;
-  DecodedAssets assets = DecodeAssetRecords(
-      {ReadWhole(folder + "bitmap0.rec"), ReadWhole(folder + "bitmap1.rec"), ReadWhole(folder + "bitmap2.rec")},
-      {ReadWhole(folder + "sound0.rec"), ReadWhole(folder + "sound1.rec")});
+  DecodedAssets assets = DecodeSheetRecords(
+      {ReadWhole(folder + "bitmap0.rec"), ReadWhole(folder + "bitmap1.rec"), ReadWhole(folder + "bitmap2.rec")});
   error = assets.error;
   if (!error.empty()) return error.c_str();
   Page& page = ThePage();
@@ -155,6 +154,19 @@ EMSCRIPTEN_KEEPALIVE const char* vl_start(std::uint32_t seed, int language, int 
   GameSession& session = page.game->session();
   session.ReadProgressAndLevels(folder, seed, settings);
   session.StartFirstLevel();
+  return error.c_str();
+}
+
+// The page has put the sound records into the game folder, after the game started: the board
+// plays no sound before the player's first press, and the page holds presses until this call.
+// Returns an empty text, or why the sounds cannot be read; the game then goes on without them.
+EMSCRIPTEN_KEEPALIVE const char* vl_set_sounds() {
+  using namespace verlumo;
+  static std::string error;
+  error.clear();
+  const std::string folder = kGameFolder;
+  SoundImages sounds = DecodeSoundRecords({ReadWhole(folder + "sound0.rec"), ReadWhole(folder + "sound1.rec")}, error);
+  TheSession().SetSounds(std::move(sounds));
   return error.c_str();
 }
 

@@ -16,10 +16,8 @@ std::vector<std::uint8_t> RecordData(const std::vector<std::uint8_t>& record, co
 
 }  // namespace
 
-DecodedAssets DecodeAssetRecords(const std::array<std::vector<std::uint8_t>, 3>& bitmap_records,
-                                 const std::array<std::vector<std::uint8_t>, 2>& sound_records) {
+DecodedAssets DecodeSheetRecords(const std::array<std::vector<std::uint8_t>, 3>& bitmap_records) {
   static constexpr const char* kBitmapNames[] = {"bitmap0.rec", "bitmap1.rec", "bitmap2.rec"};
-  static constexpr const char* kSoundNames[] = {"sound0.rec", "sound1.rec"};
   DecodedAssets assets;
   for (std::size_t i = 0; i < bitmap_records.size() && assets.error.empty(); ++i) {
     DecodedBmp bmp = DecodeBmp(RecordData(bitmap_records[i], kBitmapNames[i], assets.error));
@@ -30,11 +28,25 @@ DecodedAssets DecodeAssetRecords(const std::array<std::vector<std::uint8_t>, 3>&
     }
     assets.sheets.emplace_back(bmp.width, bmp.height, std::move(bmp.pixels));
   }
-  for (std::size_t i = 0; i < sound_records.size() && assets.error.empty(); ++i) {
-    assets.sounds[i] = RecordData(sound_records[i], kSoundNames[i], assets.error);
+  return assets;
+}
+
+SoundImages DecodeSoundRecords(const std::array<std::vector<std::uint8_t>, 2>& sound_records, std::string& error) {
+  static constexpr const char* kSoundNames[] = {"sound0.rec", "sound1.rec"};
+  SoundImages sounds;
+  for (std::size_t i = 0; i < sound_records.size() && error.empty(); ++i) {
+    sounds[i] = RecordData(sound_records[i], kSoundNames[i], error);
     // A sound the player could not be trusted with is left empty, and so plays nothing.
-    if (!IsPlayableWaveImage(assets.sounds[i])) assets.sounds[i].clear();
+    if (!IsPlayableWaveImage(sounds[i])) sounds[i].clear();
   }
+  if (!error.empty()) sounds = {};
+  return sounds;
+}
+
+DecodedAssets DecodeAssetRecords(const std::array<std::vector<std::uint8_t>, 3>& bitmap_records,
+                                 const std::array<std::vector<std::uint8_t>, 2>& sound_records) {
+  DecodedAssets assets = DecodeSheetRecords(bitmap_records);
+  if (assets.error.empty()) assets.sounds = DecodeSoundRecords(sound_records, assets.error);
   return assets;
 }
 

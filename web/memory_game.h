@@ -24,6 +24,10 @@ struct DecodedAssets {
 };
 DecodedAssets DecodeAssetRecords(const std::array<std::vector<std::uint8_t>, 3>& bitmap_records,
                                  const std::array<std::vector<std::uint8_t>, 2>& sound_records);
+// The sheets alone, for a game whose sounds come later, and those sounds; error names the first
+// unreadable record.
+DecodedAssets DecodeSheetRecords(const std::array<std::vector<std::uint8_t>, 3>& bitmap_records);
+SoundImages DecodeSoundRecords(const std::array<std::vector<std::uint8_t>, 2>& sound_records, std::string& error);
 
 class MemoryGame {
  public:

@@ -2,11 +2,19 @@
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { it } from 'node:test';
-import { clearKeyColour, pictureNames } from '../../web/page/pictures.js';
+import { clearKeyColour, dialogPictureNames, pictureNames, toolbarPictureNames } from '../../web/page/pictures.js';
 
 it('loads every picture the toolbar and the dialogs name, each once', () => {
   const description = JSON.parse(readFileSync(new URL('sample_description.json', import.meta.url)));
   assert.deepEqual(pictureNames(description).sort(), ['btn_lang', 'btn_mute', 'btn_start', 'dlg_no', 'logo']);
+});
+
+it('waits at the first board for the toolbar\'s pictures only, and opens a dialog with its own', () => {
+  const description = JSON.parse(readFileSync(new URL('sample_description.json', import.meta.url)));
+  assert.deepEqual(toolbarPictureNames(description).sort(), ['btn_mute', 'btn_start']);
+  assert.deepEqual(dialogPictureNames(description, 'about'), ['logo', 'btn_lang']);
+  assert.deepEqual(dialogPictureNames(description, 'ask'), ['btn_start', 'dlg_no']);
+  assert.deepEqual(dialogPictureNames(description, 'name'), []);
 });
 
 it('leaves out every pixel of the bottom-left pixel colour, whatever its alpha, and no other', () => {

@@ -1,18 +1,9 @@
 // The game's WebAssembly module on the page: loading it and the files it reads, reading its
 // description of everything around the board, and copying what it drew onto the canvases.
 
+// The module the page's head started loading; resolves once it runs.
 export function loadModule() {
-  return new Promise((resolve, reject) => {
-    window.Module = {
-      locateFile: (name) => name,
-      onRuntimeInitialized: () => resolve(window.Module),
-      onAbort: reject,
-    };
-    const script = document.createElement('script');
-    script.src = 'verlumo-module.js';
-    script.onerror = () => reject(new Error('verlumo-module.js cannot be loaded'));
-    document.body.append(script);
-  });
+  return window.verlumoModule;
 }
 
 export async function fetchBytes(path) {

@@ -1,4 +1,4 @@
-// The pictures around the board, loaded once and drawn on canvases as the Windows game draws
+// The pictures around the board, each loaded once when first asked for and drawn on canvases as the Windows game draws
 // them: a picture whole, and a button's as the first of its images with its key colour left out.
 import { clearKeyColour } from './pictures.js';
 
@@ -14,10 +14,18 @@ function loadImage(name) {
 export class Pictures {
   constructor() {
     this.images = new Map();
+    this.loading = new Map();  // by name, each picture's one request; a failed one is asked again
   }
 
-  async load(names) {
-    await Promise.all(names.map(async (name) => { this.images.set(name, await loadImage(name)); }));
+  // Resolves once every picture named is there; each is asked for once, whoever asks.
+  load(names) {
+    return Promise.all(names.map((name) => {
+      if (!this.loading.has(name)) {
+        this.loading.set(name, loadImage(name).then((image) => { this.images.set(name, image); },
+                                                   (error) => { this.loading.delete(name); throw error; }));
+      }
+      return this.loading.get(name);
+    }));
   }
 
   // The picture whole, on a canvas of its own size.

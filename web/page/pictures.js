@@ -1,12 +1,20 @@
-// Which pictures the page needs, and the key colour the Windows game leaves out of a button's
+// Which pictures the page needs and when, and the key colour the Windows game leaves out of a button's
 // picture. picture_canvas.js loads and draws them with these.
 
-// Every picture file the toolbar and the dialogs use.
+// The toolbar's pictures: its first frame shows them, so the first board waits for these only.
+export function toolbarPictureNames(description) {
+  return [...new Set(description.toolbar.buttons.map((button) => button.picture))];
+}
+
+// The pictures one dialog shows, by the dialog's name: it opens once they are there.
+export function dialogPictureNames(description, name) {
+  return [...new Set(description.dialogs[name].controls.filter((control) => control.picture).map((control) => control.picture))];
+}
+
+// Every picture file the toolbar and the dialogs use, each once.
 export function pictureNames(description) {
-  const names = new Set(description.toolbar.buttons.map((button) => button.picture));
-  for (const dialog of Object.values(description.dialogs)) {
-    for (const control of dialog.controls) if (control.picture) names.add(control.picture);
-  }
+  const names = new Set(toolbarPictureNames(description));
+  for (const name of Object.keys(description.dialogs)) dialogPictureNames(description, name).forEach((picture) => names.add(picture));
   return [...names];
 }
 

@@ -12,14 +12,17 @@ import { fetchBytes, loadModule, present, readDescription } from './game_module.
 import { fitToScreen } from './layout.js';
 import { endLoading, keepLanguageTag, showLoading } from './loading.js';
 import { Pictures } from './picture_canvas.js';
-import { pictureNames } from './pictures.js';
+import { dialogPictureNames, pictureNames, toolbarPictureNames } from './pictures.js';
+import { PressQueue } from './press_queue.js';
 import { ProgressStore, openStorage, startSettings } from './progress.js';
 import { WavePlayer, waveSize } from './sounds.js';
 import { Toolbar } from './toolbar.js';
 import { offerTouchHints } from './touch_hints.js';
 
 const kGameFolder = '/game/';
-const kRecords = ['bitmap0.rec', 'bitmap1.rec', 'bitmap2.rec', 'sound0.rec', 'sound1.rec', 'vlmo.dat'];
+// What the first board needs; the sounds follow it, as the board plays none before a press.
+const kBoardRecords = ['bitmap0.rec', 'bitmap1.rec', 'bitmap2.rec', 'vlmo.dat'];
+const kSoundRecords = ['sound0.rec', 'sound1.rec'];
 const params = new URLSearchParams(location.search);
 // The page's marks and measures show where the time to the first board goes (benchmarks/web-page).
 performance.mark('verlumo-script-started');
@@ -39,6 +42,8 @@ let busy = false;          // a call of the module runs, or waits for the player
 let ended = false;         // the player has quit: the page takes no more presses
 let timer = 0;
 let makerLinkOn = true;
+// Presses on the board and the toolbar until the game has started, its sounds included.
+const earlyPresses = new PressQueue();
 
 function notice(text) {
   endLoading();
@@ -73,6 +78,11 @@ async function call(name, types, args) {
 
 const canAct = () => !busy && openDialogs() === 0;
 
+// A press of the player: kept while the game starts, else played when the game can take it.
+function act(press) {
+  if (!earlyPresses.keep(press) && canAct()) press();
+}
+
 // The game in a new language: the toolbar's and the open dialogs' words.
 function describe(newDescription) {
   description = newDescription;
@@ -92,14 +102,14 @@ function layOut() {
   box.height = board.height;
   boxContext = box.getContext('2d');
   toolbar = new Toolbar(description, pictures, {
-    onCommand: (command) => call('vl_command', ['number'], [command]),
+    onCommand: (command) => act(() => call('vl_command', ['number'], [command])),
     onRequest: (request, shown, tracked) =>
-      call('vl_move_level_selector', ['number', 'number', 'number'], [request, shown, tracked]),
-    canAct,
+      act(() => call('vl_move_level_selector', ['number', 'number', 'number'], [request, shown, tracked])),
+    canAct: () => !earlyPresses.open || canAct(),
   });
   fitToScreen(toolbar);
   offerTouchHints($('#stage'));
-  const press = (x, y) => { if (canAct()) call('vl_press', ['number', 'number'], [x, y]); };
+  const press = (x, y) => act(() => call('vl_press', ['number', 'number'], [x, y]));
   box.addEventListener('pointerdown', (event) => {
     if (event.button !== 0) return;
     // The press keeps the focus where it is: a dialog it opens holds it on its default button.
@@ -113,27 +123,39 @@ function layOut() {
 
 // The dialogs the module asks for ------------------------------------------------------------
 
-function askLanguage() {
-  return showDialog(description, 'language', { pictures }).result;
+// A dialog once its pictures are there: they load after the first board, and a dialog may come
+// sooner, or its pictures may still be on their way.
+async function openDialog(name, options = {}) {
+  try {
+    await pictures.load(dialogPictureNames(description, name));
+  } catch (error) {
+    notice(description.texts.cannotStart + error.message);
+    throw error;
+  }
+  return showDialog(description, name, { pictures, ...options });
 }
 
-function askMessage(message, name) {
+async function askLanguage() {
+  return (await openDialog('language')).result;
+}
+
+async function askMessage(message, name) {
   show();
-  const dialog = showDialog(description, name, { pictures });
+  const dialog = await openDialog(name);
   dialog.frame.dataset.message = message;
   return dialog.result;
 }
 
 // The save dialog asks for a name; the file goes to the browser as a download.
 async function chooseSaveFile(fileName) {
-  const dialog = showDialog(description, 'saveAs', { pictures, field: fileName });
+  const dialog = await openDialog('saveAs', { field: fileName });
   dialog.frame.dataset.dialog = 'save';
   const result = await dialog.result;
   return fieldAnswer(description.dialogs.saveAs, result, dialog.field.value);
 }
 
 // The info dialog; its language button asks the language while it stays open.
-function showInfo() {
+async function showInfo() {
   const changeLanguage = async () => {
     const chosen = await askLanguage();
     if (chosen === description.unset) return;
@@ -141,12 +163,12 @@ function showInfo() {
     show();
     keepProgress();
   };
-  return showDialog(description, 'info', { pictures, actions: { tongue: changeLanguage } }).result;
+  return (await openDialog('info', { actions: { tongue: changeLanguage } })).result;
 }
 
 // The splash: until a click on it, or the first tick of its timer, which runs from the start.
-function showSplash() {
-  const splash = showDialog(description, 'splash', { pictures });
+async function showSplash() {
+  const splash = await openDialog('splash');
   setTimeout(() => splash.finish(description.modal.ok), Math.max(0, description.splashTime - (performance.now() - startedAt)));
   return splash.result;
 }
@@ -178,8 +200,8 @@ window.verlumoPage = {
   askMessage,
   chooseSaveFile,
   chooseOpenFile: () => chooseOpenFile(Module.FS, kGameFolder, extensionOf(description.defaultGameFile)),
-  askYesNo: (text) => showDialog(description, 'warning', { pictures, message: text }).result,
-  showError: (text) => showDialog(description, 'error', { pictures, message: text }).result,
+  askYesNo: async (text) => (await openDialog('warning', { message: text })).result,
+  showError: async (text) => (await openDialog('error', { message: text })).result,
   askLanguage,
   showInfo,
   openRules: (address) => window.open(address, '_blank'),
@@ -204,15 +226,20 @@ async function start() {
   }
   const storage = openStorage(() => window.localStorage);
   progress = new ProgressStore(storage, () => notice(description.texts.storageFull));
-  // The module and its files in one go; then the pictures its description names.
-  const [loaded, records] = await Promise.all([loadModule(), Promise.all(kRecords.map((name) => fetchBytes('assets/' + name)))]);
+  // The module and its files in one go; then the toolbar's pictures, which its first frame
+  // shows. The splash's are asked for beside them, as it is the first dialog, but the board does
+  // not wait for them.
+  const fetchRecords = (names) => Promise.all(names.map((name) => fetchBytes('assets/' + name)));
+  const [loaded, records] = await Promise.all([loadModule(), fetchRecords(kBoardRecords)]);
   performance.mark('verlumo-module-ready');
   Module = loaded;
   describe(readDescription(Module));
-  await pictures.load(pictureNames(description));
+  pictures.load(dialogPictureNames(description, 'splash')).catch(() => {});  // the splash reports a failure itself
+  await pictures.load(toolbarPictureNames(description));
   performance.mark('verlumo-loaded');
   Module.FS.mkdir(kGameFolder);
-  kRecords.forEach((name, i) => Module.FS.writeFile(kGameFolder + name, records[i]));
+  const writeRecords = (names, bytes) => names.forEach((name, i) => Module.FS.writeFile(kGameFolder + name, bytes[i]));
+  writeRecords(kBoardRecords, records);
   layOut();
   for (const type of ['pointerdown', 'keydown']) document.addEventListener(type, () => player.wake(), true);
 
@@ -237,12 +264,24 @@ async function start() {
   show();
   endLoading();
   performance.mark('verlumo-first-board');
+  // The sounds, and the other dialogs' pictures, so that none waits for its own when it opens.
+  const soundRecords = fetchRecords(kSoundRecords);
+  pictures.load(pictureNames(description)).catch(() => {});
   // Every file of the page kept for the next visit, with or without a network.
   navigator.serviceWorker?.register('service-worker.js');
   keepProgress();
   // A still page draws no turning car: the tests compare its pixels with the native drawing.
   if (!params.has('still')) timer = setInterval(window.verlumoPage.tick, description.timerInterval);
   await activation;
+  // The sounds go to the game between two of its calls; then the presses kept meanwhile play.
+  try {
+    writeRecords(kSoundRecords, await soundRecords);
+    const soundFailure = Module.UTF8ToString(Module._vl_set_sounds());
+    if (soundFailure) notice(description.texts.assetsUnreadable + soundFailure);
+  } catch (error) {
+    notice(description.texts.assetsUnreadable + error.message);
+  }
+  await earlyPresses.release();
   document.body.dataset.ready = '1';
 }
 

@@ -57,6 +57,17 @@ TEST_F(SoundPlayerTest, PlaysTheNumberedSoundOnlyWithTheSwitchDownADeviceAndAnIm
   EXPECT_EQ(output.played.size(), 2u) << "an empty sound plays nothing";
 }
 
+TEST_F(SoundPlayerTest, SoundsGivenLaterPlayFromThenOnAfterStoppingWhatTheOldImagesPlayed) {
+  SoundPlayer player(output, {}, [] { return true; });
+  player.PlaySound(2);
+  EXPECT_TRUE(output.played.empty()) << "no sound before they are given";
+  player.SetSounds(Sounds());
+  EXPECT_EQ(output.stops, std::vector<bool>{true});
+  player.PlaySound(2);
+  ASSERT_EQ(output.played.size(), 1u);
+  EXPECT_EQ(*output.played[0], 'r');
+}
+
 TEST_F(SoundPlayerTest, SoundZeroStopsAndReleasingTheListStopsAMemorySoundFirst) {
   {
     SoundPlayer player(output, Sounds(), [] { return true; });
