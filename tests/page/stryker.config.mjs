@@ -6,9 +6,9 @@ export default {
   commandRunner: { command: 'node --test tests/page/' },
   mutate: ['web/page/dialog_rules.js', 'web/page/selector.js', 'web/page/progress.js', 'web/page/pictures.js',
            'web/page/sounds.js', 'web/page/file_names.js',
-           'web/page/screen_fit.js', 'web/page/board_cursor.js'],
-  // Only the page script and its tests go into the sandbox.
-  ignorePatterns: ['/*', '!/web', '/web/*', '!/web/page', '!/tests', '/tests/*', '!/tests/page', '/tests/page/node_modules'],
+           'web/page/screen_fit.js', 'web/page/board_cursor.js', 'web/page/press_queue.js'],
+  // Only the page script, the page that loads it, and their tests go into the sandbox.
+  ignorePatterns: ['/*', '!/web', '/web/*', '!/web/page', '!/web/index.html', '!/tests', '/tests/*', '!/tests/page', '/tests/page/node_modules'],
   reporters: ['clear-text', 'progress-append-only', 'json'],
   jsonReporter: { fileName: 'build/page-mutation/report.json' },
   tempDirName: 'build/page-mutation/sandbox',
