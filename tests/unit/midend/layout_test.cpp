@@ -2,7 +2,9 @@
 // languages, and complete enough that the page needs no layout or text of its own.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
+#include <utility>
 #include <string>
 
 #include "core/texts.h"
@@ -31,6 +33,27 @@ void ExpectInside(const Value& box, int width, int height, const std::string& wh
   const int left = static_cast<int>(box.array[0].number), top = static_cast<int>(box.array[1].number);
   EXPECT_TRUE(left >= 0 && top >= 0 && left + box.array[2].number <= width && top + box.array[3].number <= height)
       << where << " lies outside " << width << " x " << height;
+}
+
+// A screen reader speaks a text in the language it is written in: the language button's hint is
+// in the other language, and each button of the language dialog in the language it chooses.
+TEST(DescriptionJson, TextsInAnotherLanguageSayWhichOne) {
+  for (const auto& [language, other] : {std::pair{kLanguageEnglish, "de"}, std::pair{kLanguageGerman, "en"}}) {
+    SCOPED_TRACE(language);
+    const Value description = Parse(FrontEndDescriptionJson(language));
+    for (const Value& button : description["toolbar"]["buttons"].array) {
+      const bool tongue = button["command"].number == static_cast<int>(Command::Tongue);
+      EXPECT_EQ(button.Has("hintLang") ? button["hintLang"].string : "", tongue ? other : "") << button["command"].number;
+    }
+    std::map<std::string, std::string> spoken;
+    for (const Value& control : description["dialogs"]["language"]["controls"].array) {
+      if (control.Has("lang")) spoken[control["name"].string] = control["lang"].string;
+    }
+    EXPECT_EQ(spoken, (std::map<std::string, std::string>{{"english", "en"}, {"german", "de"}}));
+    for (const Value& control : description["dialogs"]["info"]["controls"].array) {
+      EXPECT_FALSE(control.Has("lang")) << "only the language dialog's buttons say their language";
+    }
+  }
 }
 
 const std::set<std::string> kStyles = {"wrapped", "right", "oneLine", "autoSized", "productName"};
