@@ -138,15 +138,26 @@ static_assert(std::size(kDialogs) == kDialogLayoutCount);
 
 const DialogLayout& DialogLayoutOf(DialogName dialog) { return kDialogs[static_cast<int>(dialog)]; }
 
+namespace {
+
+// Adds a picture to the list unless it is none or listed already.
+void AddOnce(std::vector<Picture>& pictures, const Picture& picture) {
+  const auto same = [&picture](const Picture& known) { return std::string_view(known.stem) == picture.stem; };
+  if (!picture.none() && std::none_of(pictures.begin(), pictures.end(), same)) pictures.push_back(picture);
+}
+
+}  // namespace
+
+std::vector<Picture> ToolbarPictures() {
+  std::vector<Picture> pictures;
+  for (const ToolbarButton& button : kToolbarLayout.buttons) AddOnce(pictures, button.picture);
+  return pictures;
+}
+
 std::vector<Picture> LaidOutPictures() {
-  std::vector<Picture> laid_out;
-  const auto add = [&laid_out](const Picture& picture) {
-    const auto same = [&picture](const Picture& known) { return std::string_view(known.stem) == picture.stem; };
-    if (!picture.none() && std::none_of(laid_out.begin(), laid_out.end(), same)) laid_out.push_back(picture);
-  };
-  for (const ToolbarButton& button : kToolbarLayout.buttons) add(button.picture);
+  std::vector<Picture> laid_out = ToolbarPictures();
   for (int dialog = 0; dialog < kDialogLayoutCount; ++dialog) {
-    for (const Control& control : DialogLayoutOf(static_cast<DialogName>(dialog)).controls) add(control.picture);
+    for (const Control& control : DialogLayoutOf(static_cast<DialogName>(dialog)).controls) AddOnce(laid_out, control.picture);
   }
   return laid_out;
 }

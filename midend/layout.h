@@ -178,6 +178,8 @@ const DialogLayout& DialogLayoutOf(DialogName dialog);
 // Every picture the toolbar and the dialogs place, each once, toolbar first: what the art
 // generator must draw, the Windows game embed and the page load.
 std::vector<Picture> LaidOutPictures();
+// The toolbar's alone, each once: what the page's first board shows, and its module holds.
+std::vector<Picture> ToolbarPictures();
 
 // The board's animation ticks at this pace; the splash stays at most this long.
 constexpr int kTimerInterval = 75;  // milliseconds

@@ -8,13 +8,13 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree=;mshtml="
 
 # Debian packages the build, the tests and the game under Wine need.
-needed_packages="cmake g++ make pkg-config libgtest-dev googletest libbenchmark-dev
+needed_packages="cmake g++ make pkg-config libgtest-dev googletest libbenchmark-dev libwebp-dev
   libcairo2-dev fonts-dejavu-core imagemagick g++-mingw-w64-x86-64 wine wine64
   xvfb xauth fp-utils nsis zip unzip clang libclang-rt-14-dev llvm osslsigncode openssl p7zip-full
   ninja-build python3"
-# The web page: Emscripten, whose em++ needs Debian's acorn on Node's path, and Chromium and npm
-# for the browser tests.
-web_packages="emscripten node-acorn nodejs chromium python3"
+# The web page: Emscripten, whose em++ needs Debian's acorn on Node's path, esbuild, which bundles
+# the page's script, and Chromium and npm for the browser tests.
+web_packages="emscripten node-acorn nodejs chromium python3 esbuild"
 export NODE_PATH="${NODE_PATH:+$NODE_PATH:}/usr/share/nodejs"
 
 say() { printf '%s\n' "$*" >&2; }

@@ -1,5 +1,8 @@
-// A surface in plain memory: 0x00RRGGBB pixels, top row first. Counts its copies, so tests and
-// benchmarks can check what an operation costs, and can log them when a test asks.
+// A surface in plain memory, top row first. Its pixels are 32-bit values in the order of the
+// sheets drawn onto it: 0x00RRGGBB as the game's BMP records decode, or the RGBA bytes of a
+// browser's canvas, which the web page then shows as they are; copies only move, AND and OR
+// whole pixels, so the drawing needs no other. Counts its copies, so tests and benchmarks can
+// check what an operation costs, and can log them when a test asks.
 #pragma once
 
 #include <cstdint>
@@ -30,6 +33,8 @@ class MemorySurface final : public Surface {
   std::uint32_t pixel(int x, int y) const { return pixels_[Index(x, y)]; }
   void set_pixel(int x, int y, std::uint32_t rgb) { pixels_[Index(x, y)] = rgb; }
   const std::vector<std::uint32_t>& pixels() const { return pixels_; }
+  // For filling the surface in place, as the page does with the sheets it decoded.
+  std::uint32_t* data() { return pixels_.data(); }
 
   int copy_count() const { return copy_count_; }
   // While a log is attached every copy onto this surface is appended to it.

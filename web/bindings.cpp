@@ -17,8 +17,11 @@
 
 #include "view/board_geometry.h"
 #include "core/file_io.h"
+#include "core/level_file.h"
 #include "core/paths.h"
 #include "midend/description_json.h"
+#include "view/bmp_image.h"
+#include "web/embedded_files.h"
 #include "web/memory_game.h"
 #include "web/page_bridge.h"
 
@@ -30,17 +33,22 @@ void vl_page_close();
 namespace verlumo {
 namespace {
 
+// The sheets the page decodes, by their index in the bitmap list; their files name a failure.
+constexpr const char* kSheetFiles[] = {"tiles.webp", "frame.webp", "glyphs.webp"};
+constexpr int kSheetCount = 3;
+// No sheet is wider or higher: a bigger one is a mistake, and would take the page's memory.
+constexpr int kMaxSheetSide = 4096;
+
 struct Page {
   PageBridge bridge;
+  // The sheets the page wrote, in the canvas's pixel order, until the game takes them.
+  std::array<std::optional<MemorySurface>, kSheetCount> sheets;
   std::unique_ptr<MemoryGame> game;
-  // What the page was last given: the board area and the level counter as RGBA bytes. The
-  // copies onto each surface since then are logged, so that only the rectangle they covered
-  // is converted again: a tick changes one cell of the board area.
-  std::vector<std::uint8_t> box_rgba = std::vector<std::uint8_t>(kBoardAreaWidth * kBoardAreaHeight * 4);
-  std::vector<std::uint8_t> counter_rgba = std::vector<std::uint8_t>(kLevelCounterWidth * kLevelCounterHeight * 4);
+  // The copies onto the board area and the level counter since the page last showed them, so
+  // that it puts only the rectangle they covered on its canvas: a tick changes one cell.
   std::vector<CopyRecord> box_copies;
   std::vector<CopyRecord> counter_copies;
-  // The rectangle of the board area last converted: left, top, width, height.
+  // The rectangle of the board area that changed: left, top, width, height.
   std::array<int, 4> box_changed{};
   std::string progress;
   // The language the browser kept, for the description before the game has started.
@@ -69,9 +77,9 @@ std::vector<std::uint8_t> ReadWhole(const std::string& path) {
   return bytes;
 }
 
-// Converts the part of the surface the logged copies covered, and forgets them; the rectangle
-// converted, clipped to the surface, or an empty one.
-std::array<int, 4> ToRgba(const MemorySurface& surface, std::vector<CopyRecord>& copies, std::vector<std::uint8_t>& rgba) {
+// The rectangle the logged copies covered, clipped to the surface, or an empty one; the log is
+// cleared.
+std::array<int, 4> ChangedRectangle(const MemorySurface& surface, std::vector<CopyRecord>& copies) {
   if (copies.empty()) return {};
   int left = surface.width(), top = surface.height(), right = 0, bottom = 0;
   for (const CopyRecord& copy : copies) {
@@ -82,17 +90,11 @@ std::array<int, 4> ToRgba(const MemorySurface& surface, std::vector<CopyRecord>&
   }
   copies.clear();
   if (right <= left || bottom <= top) return {};
-  for (int y = top; y < bottom; ++y) {
-    for (int x = left; x < right; ++x) {
-      const std::uint32_t pixel = surface.pixel(x, y);
-      std::uint8_t* out = &rgba[(static_cast<std::size_t>(y) * surface.width() + x) * 4];
-      out[0] = static_cast<std::uint8_t>(pixel >> 16);
-      out[1] = static_cast<std::uint8_t>(pixel >> 8);
-      out[2] = static_cast<std::uint8_t>(pixel);
-      out[3] = 255;
-    }
-  }
   return {left, top, right - left, bottom - top};
+}
+
+const std::uint8_t* BytesOf(const MemorySurface& surface) {
+  return reinterpret_cast<const std::uint8_t*>(surface.pixels().data());
 }
 
 GameSession& TheSession() { return ThePage().game->session(); }
@@ -130,21 +132,43 @@ using verlumo::ThePage;
 
 extern "C" {
 
-// The page has put the level file and the sheet records into the game folder, and passes what
-// the browser kept: language, level, sound switch, the game file's name and its flags in
+// Room for a sheet the browser decoded (0 tiles, 1 frame, 2 glyphs): the page writes its
+// width x height RGBA bytes there before the start. Null for another sheet or an unlikely size.
+EMSCRIPTEN_KEEPALIVE std::uint8_t* vl_sheet(int index, int width, int height) {
+  using namespace verlumo;
+  if (index < 0 || index >= kSheetCount || width <= 0 || height <= 0 || width > kMaxSheetSide ||
+      height > kMaxSheetSide) {
+    return nullptr;
+  }
+  return reinterpret_cast<std::uint8_t*>(ThePage().sheets[index].emplace(width, height).data());
+}
+
+// The page has written the three sheets and made the game folder, and passes what the browser
+// kept: language, level, sound switch, the game file's name and its flags in
 // hexadecimal (empty name: none kept; null flags: none kept). Returns an empty text, or why the
 // game cannot start.
 EMSCRIPTEN_KEEPALIVE const char* vl_start(std::uint32_t seed, int language, int stored_level, int sound_on,
                                            const char* stored_name, const char* stored_flags) {
   using namespace verlumo;
   static std::string error;
-  ThePage().stored_language = language;
-  const std::string folder = kGameFolder;
-  DecodedAssets assets = DecodeSheetRecords(
-      {ReadWhole(folder + "bitmap0.rec"), ReadWhole(folder + "bitmap1.rec"), ReadWhole(folder + "bitmap2.rec")});
-  error = assets.error;
-  if (!error.empty()) return error.c_str();
   Page& page = ThePage();
+  page.stored_language = language;
+  DecodedAssets assets;
+  assets.order = PixelOrder::kCanvas;
+  for (int i = 0; i < kSheetCount; ++i) {
+    if (!page.sheets[i]) {
+      error = std::string(kSheetFiles[i]) + ": not there";
+      return error.c_str();
+    }
+    assets.sheets.push_back(std::move(*page.sheets[i]));
+    page.sheets[i].reset();
+  }
+  // The level file the module holds, read by the game from its folder as any other.
+  if (const EmbeddedFile* levels = FindEmbeddedFile(kLevelFileName)) {
+    ReplaceFileContents(kGameFolder + std::string(kLevelFileName),
+                        std::vector<std::uint8_t>(levels->bytes, levels->bytes + levels->size));
+  }
+  error.clear();
   page.game = std::make_unique<MemoryGame>(std::move(assets), page.bridge, page.bridge);
   page.bridge.Attach(page.game->session());
   page.game->box.AttachLog(&page.box_copies);
@@ -152,7 +176,7 @@ EMSCRIPTEN_KEEPALIVE const char* vl_start(std::uint32_t seed, int language, int 
   StoredSettings settings{language, stored_level, std::nullopt, sound_on != 0};
   settings.game_file = StoredGameFile(stored_name, stored_flags);
   GameSession& session = page.game->session();
-  session.ReadProgressAndLevels(folder, seed, settings);
+  session.ReadProgressAndLevels(kGameFolder, seed, settings);
   session.StartFirstLevel();
   return error.c_str();
 }
@@ -168,6 +192,27 @@ EMSCRIPTEN_KEEPALIVE const char* vl_set_sounds() {
   SoundImages sounds = DecodeSoundRecords({ReadWhole(folder + "sound0.rec"), ReadWhole(folder + "sound1.rec")}, error);
   TheSession().SetSounds(std::move(sounds));
   return error.c_str();
+}
+
+// A picture the module holds, by its file name, as RGBA bytes: its width, its height and the
+// bytes' address; null when the module holds no such picture.
+EMSCRIPTEN_KEEPALIVE const std::int32_t* vl_picture(const char* file_name) {
+  using namespace verlumo;
+  static std::vector<std::uint8_t> rgba;
+  static std::array<std::int32_t, 3> picture;
+  const EmbeddedFile* file = FindEmbeddedFile(file_name);
+  if (file == nullptr) return nullptr;
+  const DecodedBmp bmp = DecodeBmp(std::vector<std::uint8_t>(file->bytes, file->bytes + file->size));
+  if (!bmp.error.empty()) return nullptr;
+  rgba.resize(bmp.pixels.size() * 4);
+  for (std::size_t i = 0; i < bmp.pixels.size(); ++i) {
+    rgba[i * 4] = static_cast<std::uint8_t>(bmp.pixels[i] >> 16);
+    rgba[i * 4 + 1] = static_cast<std::uint8_t>(bmp.pixels[i] >> 8);
+    rgba[i * 4 + 2] = static_cast<std::uint8_t>(bmp.pixels[i]);
+    rgba[i * 4 + 3] = 255;
+  }
+  picture = {bmp.width, bmp.height, static_cast<std::int32_t>(reinterpret_cast<std::uintptr_t>(rgba.data()))};
+  return picture.data();
 }
 
 // The first activation: the splash, then the language question while none was chosen.
@@ -214,18 +259,19 @@ EMSCRIPTEN_KEEPALIVE void vl_tick() { verlumo::TheSession().Tick(); }
 EMSCRIPTEN_KEEPALIVE void vl_paint() { verlumo::TheSession().PaintBoardArea(); }
 
 // Bit 0: the board area changed since the last call, in the rectangle at vl_box_changed; bit 1:
-// the level counter did. Their RGBA bytes are at vl_box_rgba and vl_counter_rgba.
+// the level counter did. Their RGBA bytes, the surfaces themselves, are at vl_box_rgba and
+// vl_counter_rgba.
 EMSCRIPTEN_KEEPALIVE int vl_present() {
   verlumo::Page& page = ThePage();
-  page.box_changed = verlumo::ToRgba(page.game->box, page.box_copies, page.box_rgba);
-  const bool counter_changed = verlumo::ToRgba(page.game->levelbox, page.counter_copies, page.counter_rgba)[2] > 0;
+  page.box_changed = verlumo::ChangedRectangle(page.game->box, page.box_copies);
+  const bool counter_changed = verlumo::ChangedRectangle(page.game->levelbox, page.counter_copies)[2] > 0;
   return (page.box_changed[2] > 0 ? 1 : 0) | (counter_changed ? 2 : 0);
 }
 
 EMSCRIPTEN_KEEPALIVE const int* vl_box_changed() { return ThePage().box_changed.data(); }
 
-EMSCRIPTEN_KEEPALIVE const std::uint8_t* vl_box_rgba() { return ThePage().box_rgba.data(); }
-EMSCRIPTEN_KEEPALIVE const std::uint8_t* vl_counter_rgba() { return ThePage().counter_rgba.data(); }
+EMSCRIPTEN_KEEPALIVE const std::uint8_t* vl_box_rgba() { return verlumo::BytesOf(ThePage().game->box); }
+EMSCRIPTEN_KEEPALIVE const std::uint8_t* vl_counter_rgba() { return verlumo::BytesOf(ThePage().game->levelbox); }
 
 // What the page keeps in the browser's storage: language, level, game file, the 500 flags as
 // hexadecimal bytes and the sound switch, one line each.

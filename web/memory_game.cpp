@@ -14,8 +14,6 @@ std::vector<std::uint8_t> RecordData(const std::vector<std::uint8_t>& record, co
   return std::move(parsed.record.data);
 }
 
-}  // namespace
-
 DecodedAssets DecodeSheetRecords(const std::array<std::vector<std::uint8_t>, 3>& bitmap_records) {
   static constexpr const char* kBitmapNames[] = {"bitmap0.rec", "bitmap1.rec", "bitmap2.rec"};
   DecodedAssets assets;
@@ -30,6 +28,10 @@ DecodedAssets DecodeSheetRecords(const std::array<std::vector<std::uint8_t>, 3>&
   }
   return assets;
 }
+
+std::uint32_t BlackIn(PixelOrder order) { return order == PixelOrder::kCanvas ? 0xFF000000u : 0u; }
+
+}  // namespace
 
 SoundImages DecodeSoundRecords(const std::array<std::vector<std::uint8_t>, 2>& sound_records, std::string& error) {
   static constexpr const char* kSoundNames[] = {"sound0.rec", "sound1.rec"};
@@ -51,7 +53,10 @@ DecodedAssets DecodeAssetRecords(const std::array<std::vector<std::uint8_t>, 3>&
 }
 
 MemoryGame::MemoryGame(DecodedAssets assets, WaveOutput& wave_output, FrontEnd& front_end)
-    : sheets_(std::move(assets.sheets)),
+    : box(kBoardAreaWidth, kBoardAreaHeight, BlackIn(assets.order)),
+      levelbox(kLevelCounterWidth, kLevelCounterHeight, BlackIn(assets.order)),
+      cell_buffer(kCellBufferSize, kCellBufferSize, BlackIn(assets.order)),
+      sheets_(std::move(assets.sheets)),
       session_(SessionSurfaces{BitmapList{sheets_[0], sheets_[1], sheets_[2]}, box, levelbox, cell_buffer},
                wave_output, std::move(assets.sounds), front_end) {}
 

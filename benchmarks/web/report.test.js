@@ -28,16 +28,16 @@ test('a table pads its first column to the left and the others to the right', ()
 });
 
 test('the goal line says which goals hold, the limits counting as held for the times and missed for the bytes', () => {
-  const atTheLimits = [page('Verlumo', [150, 150, 150], { sent: 500100 }), page('Net', [150]), page('bare', [100])];
+  const atTheLimits = [page('Verlumo', [150, 150, 150], { sent: 1500300 }), page('Net', [150]), page('bare', [100])];
   const line = goalLine(atTheLimits);
   assert.match(line, /^GOALS: 1 of 3 goals missed: /);
   assert.match(line, /cold median 150\.0 ms <= 1\.5 x bare's 100\.0 ms \(150\.0\): yes/);
   assert.match(line, /<= Net's 150\.0 ms: yes/);
-  assert.match(line, /bytes by the first board 500,000 \(with gzip 166,600\) < 500,000: NO/);
+  assert.match(line, /bytes by the first board with gzip 500,000 \(without 1,500,200\) < 500,000: NO/);
 
   const fast = [page('Verlumo', [90], { sent: 400000 }), page('Net', [120]), page('bare', [70])];
   assert.match(goalLine(fast), /^GOALS: all goals hold: /);
-  const slow = [page('Verlumo', [384], { sent: 1168455 }), page('Net', [122]), page('bare', [77])];
+  const slow = [page('Verlumo', [384], { sent: 3000000 }), page('Net', [122]), page('bare', [77])];
   assert.match(goalLine(slow), /^GOALS: 3 of 3 goals missed: /);
 });
 
@@ -66,5 +66,5 @@ test('the report gives medians, bests and ratios, the bytes by page, and the pag
     ['board painted', '390.0', '360.0'],
   ]);
   assert.match(text, /Timer tick of Verlumo, mean of 10: 3\.80 us in the module, 12\.00 us with the changed cell/);
-  assert.match(lines.at(-1), /^GOALS: 3 of 3 goals missed/);
+  assert.match(lines.at(-1), /^GOALS: 2 of 3 goals missed/);
 });

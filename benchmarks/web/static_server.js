@@ -12,7 +12,7 @@ const zlib = require('node:zlib');
 
 const kTypes = { '.html': 'text/html', '.htm': 'text/html', '.js': 'text/javascript', '.css': 'text/css',
                  '.wasm': 'application/wasm', '.png': 'image/png', '.bmp': 'image/bmp', '.ico': 'image/x-icon',
-                 '.json': 'application/json' };
+                 '.json': 'application/json', '.webp': 'image/webp' };
 
 const typeOf = (name) => kTypes[path.extname(name).toLowerCase()] || 'application/octet-stream';
 

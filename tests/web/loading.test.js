@@ -1,6 +1,6 @@
 // What the page asks for first, and what it does with a press made before the game can take it:
-// the toolbar's pictures are preloaded with the page; a press on the board is kept, not lost,
-// while the sounds, which the game takes last, are held back on their way.
+// the module holds the toolbar's pictures and the level file; a press on the board is kept, not
+// lost, while the sounds, which the game takes last, are held back on their way.
 'use strict';
 const assert = require('node:assert/strict');
 const path = require('node:path');
@@ -46,18 +46,27 @@ it('plays a press made on the board while the game still starts, once the game t
   }
 });
 
-it('preloads exactly the toolbar\'s pictures with the page, as the game names them', async () => {
+it('draws the first board\'s toolbar from the module, asking for neither its pictures nor the level file', async () => {
   const server = await web.serveSite();
   const browser = await web.launch();
   try {
-    const page = await web.openPage(browser, `http://127.0.0.1:${server.address().port}/`);
-    await page.waitForFunction(() => window.Module?._vl_description);
-    const [preloaded, named] = await page.evaluate(() => [
-      [...document.querySelectorAll('link[rel="preload"][as="image"]')].map((link) => link.getAttribute('href')),
-      JSON.parse(window.Module.UTF8ToString(window.Module._vl_description())).toolbar.buttons
-        .map((button) => 'assets/' + button.picture + '.bmp'),
+    const page = await browser.newPage();
+    const requested = [];
+    page.on('request', (request) => requested.push(new URL(request.url()).pathname));
+    await page.goto(`http://127.0.0.1:${server.address().port}/`, { waitUntil: 'load' });
+    await page.waitForFunction(() => performance.getEntriesByName('verlumo-first-board').length > 0);
+    const [named, drawn] = await page.evaluate(() => [
+      JSON.parse(window.Module.UTF8ToString(window.Module._vl_description())).toolbar.buttons.map((button) => button.picture),
+      [...document.querySelectorAll('#toolbar canvas:not(#levelbox)')].map((canvas) => {
+        const { data } = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height);
+        return data.some((value, i) => i % 4 === 3 && value === 255);
+      }),
     ]);
-    assert.deepEqual(preloaded.sort(), [...new Set(named)].sort());
+    assert.equal(drawn.length, named.length, 'a picture on each button');
+    assert.ok(drawn.every(Boolean), 'every button shows its picture');
+    const asked = requested.filter((address) => address === '/assets/vlmo.dat' ||
+                                                named.some((name) => address === `/assets/${name}.bmp`));
+    assert.deepEqual(asked, []);
   } finally {
     await browser.close();
     server.close();

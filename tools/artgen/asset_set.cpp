@@ -62,18 +62,17 @@ Asset Icon(const std::string& name, const std::vector<IconImage>& images) {
   return Asset{name, EncodeIco(images), SideBySide(shown, kButtonFace), 6};
 }
 
-// The files of every picture the toolbar and the dialogs place, one a line, for the resource
-// script and the page; each must be among the assets.
-Asset PictureList(const std::vector<Asset>& assets) {
+// A list of picture files, one a line, named name; each must be among the assets.
+Asset PictureList(const char* name, const std::vector<verlumo::Picture>& pictures, const std::vector<Asset>& assets) {
   std::string list;
-  for (const verlumo::Picture& picture : verlumo::LaidOutPictures()) {
+  for (const verlumo::Picture& picture : pictures) {
     const std::string file_name = std::string(picture.stem) + ".bmp";
     if (FindAsset(assets, file_name) == nullptr) {
       throw std::runtime_error("the layout places " + file_name + ", which is not drawn");
     }
     list += file_name + "\n";
   }
-  return Asset{"pictures.txt", Bytes(list.begin(), list.end()), {}, 1};
+  return Asset{name, Bytes(list.begin(), list.end()), {}, 1};
 }
 
 }  // namespace
@@ -102,7 +101,10 @@ std::vector<Asset> MakeAssets() {
   assets.push_back(Palettised("splash.bmp", DrawSplashPicture(), 256, 2));
   assets.push_back(Bmp24("setup_welcome.bmp", DrawInstallerWelcome(), 2));
   assets.push_back(Bmp24("setup_header.bmp", DrawInstallerHeader(), 2));
-  assets.push_back(PictureList(assets));
+  // Every picture the toolbar and the dialogs place, for the resource script and the page; the
+  // toolbar's alone, which the page's module holds.
+  assets.push_back(PictureList("pictures.txt", verlumo::LaidOutPictures(), assets));
+  assets.push_back(PictureList("toolbar-pictures.txt", verlumo::ToolbarPictures(), assets));
   return assets;
 }
 

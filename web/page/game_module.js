@@ -17,6 +17,19 @@ export function readDescription(module) {
   return JSON.parse(module.UTF8ToString(module._vl_description()));
 }
 
+// A picture the module holds, as ImageData, or null. Called directly, not through ccall, which
+// answers with a promise while a call of the module waits for the player.
+export function heldPicture(module, name) {
+  const fileName = new TextEncoder().encode(name + '.bmp\0');
+  const text = module._malloc(fileName.length);
+  module.HEAPU8.set(fileName, text);
+  const address = module._vl_picture(text);
+  module._free(text);
+  if (!address) return null;
+  const [width, height, bytes] = new Int32Array(module.HEAPU8.buffer, address, 3);
+  return new ImageData(new Uint8ClampedArray(module.HEAPU8.buffer, bytes, width * height * 4).slice(), width, height);
+}
+
 // Copies onto the canvases what the module drew since the last call: of the board area only the
 // rectangle that changed.
 export function present(module, description, boxContext, counterContext) {

@@ -8,10 +8,11 @@ import { extensionOf } from './file_names.js';
 import { offerBoardKeys } from './board_keys.js';
 import { cursorWords } from './board_cursor.js';
 import { chooseOpenFile, offerDownload } from './files.js';
-import { fetchBytes, loadModule, present, readDescription } from './game_module.js';
+import { fetchBytes, heldPicture, loadModule, present, readDescription } from './game_module.js';
 import { fitToScreen } from './layout.js';
 import { endLoading, keepLanguageTag, showLoading } from './loading.js';
 import { Pictures } from './picture_canvas.js';
+import { decodedSheets, writeSheets } from './sheets.js';
 import { dialogPictureNames, pictureNames, toolbarPictureNames } from './pictures.js';
 import { PressQueue } from './press_queue.js';
 import { ProgressStore, openStorage, startSettings } from './progress.js';
@@ -20,8 +21,7 @@ import { Toolbar } from './toolbar.js';
 import { offerTouchHints } from './touch_hints.js';
 
 const kGameFolder = '/game/';
-// What the first board needs; the sounds follow it, as the board plays none before a press.
-const kBoardRecords = ['bitmap0.rec', 'bitmap1.rec', 'bitmap2.rec', 'vlmo.dat'];
+// The sounds follow the first board, as the board plays none before a press.
 const kSoundRecords = ['sound0.rec', 'sound1.rec'];
 const params = new URLSearchParams(location.search);
 // The page's marks and measures show where the time to the first board goes (benchmarks/web-page).
@@ -226,20 +226,19 @@ async function start() {
   }
   const storage = openStorage(() => window.localStorage);
   progress = new ProgressStore(storage, () => notice(description.texts.storageFull));
-  // The module and its files in one go; then the toolbar's pictures, which its first frame
-  // shows. The splash's are asked for beside them, as it is the first dialog, but the board does
-  // not wait for them.
-  const fetchRecords = (names) => Promise.all(names.map((name) => fetchBytes('assets/' + name)));
-  const [loaded, records] = await Promise.all([loadModule(), fetchRecords(kBoardRecords)]);
+  // The module and the sheets in one go. The module holds the level file and the toolbar's
+  // pictures, which the first frame shows; the splash's are asked for once it is there, as it is
+  // the first dialog, but the board does not wait for them.
+  const [loaded, sheets] = await Promise.all([loadModule(), decodedSheets()]);
   performance.mark('verlumo-module-ready');
   Module = loaded;
+  pictures.takeFrom((name) => heldPicture(Module, name));
   describe(readDescription(Module));
   pictures.load(dialogPictureNames(description, 'splash')).catch(() => {});  // the splash reports a failure itself
   await pictures.load(toolbarPictureNames(description));
   performance.mark('verlumo-loaded');
   Module.FS.mkdir(kGameFolder);
-  const writeRecords = (names, bytes) => names.forEach((name, i) => Module.FS.writeFile(kGameFolder + name, bytes[i]));
-  writeRecords(kBoardRecords, records);
+  writeSheets(Module, sheets);
   layOut();
   for (const type of ['pointerdown', 'keydown']) document.addEventListener(type, () => player.wake(), true);
 
@@ -265,7 +264,7 @@ async function start() {
   endLoading();
   performance.mark('verlumo-first-board');
   // The sounds, and the other dialogs' pictures, so that none waits for its own when it opens.
-  const soundRecords = fetchRecords(kSoundRecords);
+  const soundRecords = Promise.all(kSoundRecords.map((name) => fetchBytes('assets/' + name)));
   pictures.load(pictureNames(description)).catch(() => {});
   // Every file of the page kept for the next visit, with or without a network.
   navigator.serviceWorker?.register('service-worker.js');
@@ -275,7 +274,7 @@ async function start() {
   await activation;
   // The sounds go to the game between two of its calls; then the presses kept meanwhile play.
   try {
-    writeRecords(kSoundRecords, await soundRecords);
+    (await soundRecords).forEach((bytes, i) => Module.FS.writeFile(kGameFolder + kSoundRecords[i], bytes));
     const soundFailure = Module.UTF8ToString(Module._vl_set_sounds());
     if (soundFailure) notice(description.texts.assetsUnreadable + soundFailure);
   } catch (error) {
