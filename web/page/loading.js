@@ -1,5 +1,6 @@
 // The sign that the game is on its way, shown until the first board is drawn: in the player's
-// language when an earlier visit left its tag in the browser's storage, else in both.
+// language when an earlier visit left its tag in the browser's storage, else in both. The page
+// words it from the tag before its script starts.
 const kTagKey = 'verlumo.lang';
 
 function storage() {
@@ -8,12 +9,6 @@ function storage() {
   } catch (refused) {
     return null;
   }
-}
-
-export function showLoading() {
-  const sign = document.getElementById('loading');
-  const words = sign.dataset[storage()?.getItem(kTagKey) ?? ''];
-  if (words) sign.querySelector('span').textContent = words;
 }
 
 export function endLoading() {

@@ -10,7 +10,7 @@ import { cursorWords } from './board_cursor.js';
 import { chooseOpenFile, offerDownload } from './files.js';
 import { fetchBytes, heldPicture, loadModule, present, readDescription } from './game_module.js';
 import { fitToScreen } from './layout.js';
-import { endLoading, keepLanguageTag, showLoading } from './loading.js';
+import { endLoading, keepLanguageTag } from './loading.js';
 import { Pictures } from './picture_canvas.js';
 import { decodedSheets, writeSheets } from './sheets.js';
 import { dialogPictureNames, pictureNames, toolbarPictureNames } from './pictures.js';
@@ -219,7 +219,6 @@ window.verlumoPage = {
 };
 
 async function start() {
-  showLoading();
   if (typeof WebAssembly !== 'object') {
     notice($('#notice').dataset.noWebassembly);
     return;
