@@ -42,9 +42,12 @@ class Soak {
   // is a swap except, after each level start, a first click on the tile the game chose to carry:
   // 2,050 clicks in 50 rounds are at least 2,000 swaps (every level's cells are all movable).
   // True when the swap happened to solve the level: the Solved dialog came and was answered.
+  // A press that is still being handled when the send gives up has opened a modal dialog, which
+  // a loaded machine may take longer to show than the send waited.
   bool ClickCell(int cell) {
-    Deliver(box_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(22 + (cell / 7) * 48 + 24, 20 + (cell % 7) * 48 + 24));
-    HWND solved = session_.game().WaitForWindow(L"TSolvedDlg", 0);
+    const bool handled =
+        Deliver(box_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(22 + (cell / 7) * 48 + 24, 20 + (cell % 7) * 48 + 24));
+    HWND solved = session_.game().WaitForWindow(L"TSolvedDlg", handled ? 0 : 5000);
     if (solved != nullptr) Answer(solved, kDialogOk);
     return solved != nullptr;
   }
@@ -67,10 +70,10 @@ class Soak {
 
  private:
   // Sent, so that the game has handled each event before the next; a modal dialog opened by the
-  // event keeps the call waiting, and the time-out lets the soak answer it.
-  static void Deliver(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  // event keeps the call waiting, and the time-out lets the soak answer it. False on the time-out.
+  static bool Deliver(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     DWORD_PTR result = 0;
-    SendMessageTimeoutW(window, message, wparam, lparam, SMTO_NORMAL, 2000, &result);
+    return SendMessageTimeoutW(window, message, wparam, lparam, SMTO_NORMAL, 2000, &result) != 0;
   }
   static void Answer(HWND dialog, int button) {
     PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(button, 0), 0);
