@@ -114,4 +114,14 @@ DecodedBmp DecodeBmp(const std::vector<std::uint8_t>& image) {
   return decoded;
 }
 
+std::vector<std::uint8_t> OpaqueRgbaBytes(const std::vector<std::uint32_t>& pixels) {
+  std::vector<std::uint8_t> rgba;
+  rgba.reserve(pixels.size() * 4);
+  for (const std::uint32_t pixel : pixels) {
+    rgba.insert(rgba.end(), {static_cast<std::uint8_t>(pixel >> 16), static_cast<std::uint8_t>(pixel >> 8),
+                             static_cast<std::uint8_t>(pixel), 255});
+  }
+  return rgba;
+}
+
 }  // namespace verlumo

@@ -35,4 +35,7 @@ struct DecodedBmp {
 
 DecodedBmp DecodeBmp(const std::vector<std::uint8_t>& image);
 
+// 0x00RRGGBB pixels as opaque R, G, B, A bytes, the order a browser's canvas and libwebp take.
+std::vector<std::uint8_t> OpaqueRgbaBytes(const std::vector<std::uint32_t>& pixels);
+
 }  // namespace verlumo

@@ -204,13 +204,7 @@ EMSCRIPTEN_KEEPALIVE const std::int32_t* vl_picture(const char* file_name) {
   if (file == nullptr) return nullptr;
   const DecodedBmp bmp = DecodeBmp(std::vector<std::uint8_t>(file->bytes, file->bytes + file->size));
   if (!bmp.error.empty()) return nullptr;
-  rgba.resize(bmp.pixels.size() * 4);
-  for (std::size_t i = 0; i < bmp.pixels.size(); ++i) {
-    rgba[i * 4] = static_cast<std::uint8_t>(bmp.pixels[i] >> 16);
-    rgba[i * 4 + 1] = static_cast<std::uint8_t>(bmp.pixels[i] >> 8);
-    rgba[i * 4 + 2] = static_cast<std::uint8_t>(bmp.pixels[i]);
-    rgba[i * 4 + 3] = 255;
-  }
+  rgba = OpaqueRgbaBytes(bmp.pixels);
   picture = {bmp.width, bmp.height, static_cast<std::int32_t>(reinterpret_cast<std::uintptr_t>(rgba.data()))};
   return picture.data();
 }

@@ -34,12 +34,7 @@ int main(int argc, char** argv) {
   const verlumo::DecodedBmp bmp = verlumo::DecodeBmp(parsed.record.data);
   if (!bmp.error.empty()) return Fail(std::string(argv[1]) + ": " + bmp.error);
 
-  std::vector<std::uint8_t> rgb;
-  rgb.reserve(bmp.pixels.size() * 3);
-  for (const std::uint32_t pixel : bmp.pixels) {
-    rgb.insert(rgb.end(), {static_cast<std::uint8_t>(pixel >> 16), static_cast<std::uint8_t>(pixel >> 8),
-                           static_cast<std::uint8_t>(pixel)});
-  }
+  const std::vector<std::uint8_t> rgba = verlumo::OpaqueRgbaBytes(bmp.pixels);
   // The strongest lossless effort: these are made once per build, and every byte saved is one
   // less for every first visit. Exact keeps every pixel as it is.
   WebPConfig config;
@@ -55,7 +50,7 @@ int main(int argc, char** argv) {
   WebPMemoryWriterInit(&writer);
   picture.writer = WebPMemoryWrite;
   picture.custom_ptr = &writer;
-  const bool encoded = WebPPictureImportRGB(&picture, rgb.data(), bmp.width * 3) && WebPEncode(&config, &picture);
+  const bool encoded = WebPPictureImportRGBA(&picture, rgba.data(), bmp.width * 4) && WebPEncode(&config, &picture);
   WebPPictureFree(&picture);
   if (!encoded) {
     WebPMemoryWriterClear(&writer);

@@ -1,6 +1,6 @@
-// The pictures around the board, each loaded once when first asked for and drawn on canvases as the Windows game draws
-// them: a picture whole, and a button's as the first of its images with its key colour left out. The game's module
-// holds the toolbar's pictures; the others come as files.
+// The pictures around the board, each loaded once when first asked for and drawn on canvases as
+// the Windows game draws them: a picture whole, and a button's as the first of its images with its
+// key colour left out. The game's module holds the toolbar's pictures; the others come as files.
 import { clearKeyColour } from './pictures.js';
 
 function loadImage(name) {
