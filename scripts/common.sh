@@ -57,7 +57,10 @@ ensure_browser_test_packages() {
   (cd "$folder" && PUPPETEER_SKIP_DOWNLOAD=1 quietly npm ci --no-audit --no-fund)
 }
 
-# Lighthouse, as tests/lighthouse/package-lock.json fixes it; it runs Debian's Chromium.
+# Lighthouse, as tests/lighthouse/package-lock.json fixes it; it runs Debian's Chromium. Lighthouse
+# asks for the "latest" of two of its data packages, which npm ci holds against the registry's
+# newest: package.json pins them to the versions the lock file has, or a new release of either
+# would stop the install.
 ensure_lighthouse_packages() {
   [ -d "$repo/tests/lighthouse/node_modules/lighthouse" ] && return 0
   command -v npm >/dev/null || needed_packages=npm ensure_packages || return 1
