@@ -37,6 +37,7 @@ void Game::StartLevel(int level) {
     for (int row = 0; row < kRows; ++row) display_.board.DrawCell(column, row);
   }
   state.moved = false;
+  ++state.level_starts;
   SetSolvedState(false);
   display_.board.UpdateCaption();
 }

@@ -33,6 +33,9 @@ struct GameState {
   // while a command is under way: moving it to a new position starts that level.
   int level_selector = 1;
   bool solved_state = false;
+  // How many times a level has started in this run: a front end's cell cursor and words follow
+  // each start, the same level's again included.
+  int level_starts = 0;
   bool moved = false;
   bool all_solved = false;
   SolvedFlags solved_flags{};

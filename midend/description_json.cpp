@@ -4,6 +4,8 @@
 #include "core/game_state.h"
 #include "core/modal_result.h"
 #include "core/texts.h"
+#include "midend/board_cursor.h"
+#include "midend/board_words.h"
 #include "midend/front_texts.h"
 #include "midend/json_writer.h"
 #include "midend/layout.h"
@@ -57,11 +59,11 @@ void WriteToolbar(JsonWriter& json, int language) {
   const ToolbarLayout& toolbar = kToolbarLayout;
   const ToolbarTexts texts = ToolbarTextsFor(language);
   const auto hint_of = [&texts](Command command) {
-    if (command == Command::Tongue) return texts.tongue_hint;
+    if (command == Command::Tongue) return ToolbarHint{command, texts.tongue_hint, texts.tongue_name};
     for (const ToolbarHint& hint : texts.hints) {
-      if (hint.button == command) return hint.text;
+      if (hint.button == command) return hint;
     }
-    return std::string();
+    return ToolbarHint{command, "", ""};
   };
   json.BeginObject().Key("width").Number(toolbar.width).Key("height").Number(toolbar.height);
   json.Key("buttons").BeginArray();
@@ -71,7 +73,11 @@ void WriteToolbar(JsonWriter& json, int language) {
         .Key("box");
     WriteBox(json, button.box);
     WritePicture(json, button.picture);
-    json.Key("toggle").Bool(button.toggle).Key("hint").String(hint_of(button.command));
+    // The hint is the tooltip; a screen reader calls the button by its name, and hears the hint
+    // after it when it says more.
+    const ToolbarHint hint = hint_of(button.command);
+    json.Key("toggle").Bool(button.toggle).Key("hint").String(hint.text).Key("name").String(hint.name);
+    json.Key("description").String(AccessibleDescription(hint.name, hint.text));
     // The language button's hint speaks the other language.
     if (button.command == Command::Tongue) json.Key("hintLang").String(PageTextsFor(language).other_language_code);
     json.EndObject();
@@ -147,8 +153,7 @@ void WriteTexts(JsonWriter& json, int language) {
       .Key("noWebAssembly").String(texts.no_web_assembly)
       .Key("cannotStart").String(texts.cannot_start)
       .Key("assetsUnreadable").String(texts.assets_unreadable)
-      .Key("boardName").String(texts.board_name)
-      .Key("cursorCell").String(texts.cursor_cell)
+      .Key("boardName").String(BoardName(language))
       .Key("language").String(texts.language_code)
       .EndObject();
 }
@@ -172,6 +177,12 @@ std::string FrontEndDescriptionJson(int language) {
   for (int request = 0; request <= static_cast<int>(SelectorRequest::kTrack); ++request) {
     json.Key(requests[request]).Number(request);
   }
+  json.EndObject();
+  // The board's keys, by the names a front end gives them.
+  json.Key("boardKeys").BeginObject();
+  const char* keys[] = {"left", "right", "up", "down", "rowStart", "rowEnd", "columnTop", "columnBottom",
+                        "firstCell", "lastCell", "press", "looseEnds"};
+  for (int key = 0; key <= static_cast<int>(BoardKey::kLooseEnds); ++key) json.Key(keys[key]).Number(key);
   json.EndObject();
   json.Key("defaultGameFile").String(kDefaultGameFileName);
   json.Key("caption").String(VERLUMO_PRODUCT_CAPTION);

@@ -23,6 +23,13 @@ class FrontEnd : public GameQuestions {
   // The selector's thumb at position; showing it starts nothing.
   virtual void ShowLevelSelector(int position) = 0;
   virtual void ShowSoundSwitch(bool on) = 0;
+  // The keyboard's cell cursor stands on (column, row), and the words say what lies there; told
+  // when either changed. A front end shows it over the board, never in the board's pixels, and
+  // only while the board has the keyboard.
+  virtual void ShowBoardCursor(int column, int row, const std::string& words) = 0;
+  // Words a screen reader says once, without breaking off what it is saying: what a swap did, a
+  // level that started or was solved, the loose road ends asked for.
+  virtual void Announce(const std::string& words) = 0;
 
   // The buttons for the next and the previous unsolved level repaint at once, next one first.
   virtual void RepaintLevelButtons() = 0;

@@ -10,28 +10,45 @@ ToolbarTexts ToolbarTextsFor(int language) {
     Command button;
     const char* german;
     const char* english;
+    const char* german_name;
+    const char* english_name;
   };
   static constexpr Hint kHints[] = {
-      {Command::Load, "Ich hol mir einen alten Spielstand.", "I want to continue an old game."},
-      {Command::Save, "Einmal zu oft gesichert ist besser als einmal zuwenig", "Save often, save always."},
-      {Command::NewGame, "Ich fang ein neues Spiel an.", "I want to play a new game."},
-      {Command::Restart, "Ich probier's nochmal.", "I try it again."},
-      {Command::Sound, "Die Geräusche mag ich nicht immer.", "I dont like the sound always."},
-      {Command::Rules, "Worum geht's da eigentlich?", "What's to do here?"},
-      {Command::Exit, "Ich hab genug!", "I have enough!"},
-      {Command::Info, "Wer hat diese Spiele nur verbrochen?", "Who did these ZORBEL GAME?"},
-      {Command::Zorbel, "Hurra, es gibt noch mehr Zorbel Games.", "Hurrah, there are more ZORBEL GAMES."},
-      {Command::Up, "nächsthöhere ungelöste Stufe", "Next unsolved level"},
-      {Command::Down, "nächstniedere ungelöste Stufe", "Previous unsolved level"},
+      {Command::Load, "Ich hol mir einen alten Spielstand.", "I want to continue an old game.", "Spiel laden",
+       "Load game"},
+      {Command::Save, "Einmal zu oft gesichert ist besser als einmal zuwenig", "Save often, save always.",
+       "Spiel speichern", "Save game"},
+      {Command::NewGame, "Ich fang ein neues Spiel an.", "I want to play a new game.", "Neues Spiel", "New game"},
+      {Command::Restart, "Ich probier's nochmal.", "I try it again.", "Stufe neu beginnen", "Restart level"},
+      // A switch: its pressed state says whether the sound is on.
+      {Command::Sound, "Die Geräusche mag ich nicht immer.", "I dont like the sound always.", "Ton", "Sound"},
+      {Command::Rules, "Worum geht's da eigentlich?", "What's to do here?", "Spielregeln", "Rules"},
+      {Command::Exit, "Ich hab genug!", "I have enough!", "Beenden", "Quit"},
+      {Command::Info, "Wer hat diese Spiele nur verbrochen?", "Who did these ZORBEL GAME?", "Über Verlumo",
+       "About Verlumo"},
+      {Command::Zorbel, "Hurra, es gibt noch mehr Zorbel Games.", "Hurrah, there are more ZORBEL GAMES.",
+       "Webseite von Zorbel Games", "Zorbel Games web page"},
+      {Command::Up, "nächsthöhere ungelöste Stufe", "Next unsolved level", "Nächste ungelöste Stufe",
+       "Next unsolved level"},
+      {Command::Down, "nächstniedere ungelöste Stufe", "Previous unsolved level", "Vorige ungelöste Stufe",
+       "Previous unsolved level"},
   };
   ToolbarTexts texts;
-  for (const Hint& hint : kHints) texts.hints.push_back({hint.button, Bilingual(language, hint.german, hint.english)});
+  for (const Hint& hint : kHints) {
+    texts.hints.push_back({hint.button, Bilingual(language, hint.german, hint.english),
+                           Bilingual(language, hint.german_name, hint.english_name)});
+  }
   texts.level_selector_hint = Bilingual(language, "Stufe wählen", "Select level");
   texts.level_label = Bilingual(language, "Stufe:", "Level:");
   // It names the language the button leads away from.
   texts.tongue_hint = Bilingual(language, "I don't speak german.", "Ich spreche nicht englisch.");
+  texts.tongue_name = Bilingual(language, "Sprache", "Language");
   texts.press_action = Bilingual(language, "Drücken", "Press");
   return texts;
+}
+
+std::string AccessibleDescription(const std::string& name, const std::string& hint) {
+  return hint == name ? std::string() : hint;
 }
 
 bool IsQuestion(Message message) { return message != Message::kSolved && message != Message::kAllSolved; }
@@ -85,9 +102,6 @@ PageTexts PageTextsFor(int language) {
           words("Verlumo kann nicht starten: ", "Verlumo cannot start: "),
           words("Die Bilder und Geräusche des Spiels können nicht gelesen werden: ",
                 "The game's pictures and sounds cannot be read: "),
-          words("Spielfeld: Pfeiltasten wählen ein Feld, Eingabe oder Leertaste tauscht es mit dem Auto",
-                "Board: the arrow keys choose a cell, Enter or Space swaps it with the car"),
-          words("Spalte {column}, Zeile {row}", "Column {column}, row {row}"),
           words("de", "en"),
           words("en", "de")};
 }

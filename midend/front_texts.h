@@ -12,11 +12,17 @@
 
 namespace verlumo {
 
+// A button's tooltip (the hint, the game's own words) and the name a screen reader calls it by,
+// which says what it does.
 struct ToolbarHint {
   Command button;
   std::string text;
+  std::string name;
   bool operator==(const ToolbarHint&) const = default;
 };
+
+// What a screen reader adds to a control's name: its hint, unless that only says the name again.
+std::string AccessibleDescription(const std::string& name, const std::string& hint);
 
 struct ToolbarTexts {
   // In the order the window sets them: the buttons' hints, the selector's, the label, and last
@@ -25,6 +31,7 @@ struct ToolbarTexts {
   std::string level_selector_hint;
   std::string level_label;
   std::string tongue_hint;
+  std::string tongue_name;
   // What a screen reader calls a press of a button.
   std::string press_action;
   bool operator==(const ToolbarTexts&) const = default;
@@ -76,8 +83,6 @@ struct PageTexts {
   std::string no_web_assembly;
   std::string cannot_start;       // followed by the reason
   std::string assets_unreadable;  // followed by the reason
-  std::string board_name;         // the board as a screen reader names it, with its keys
-  std::string cursor_cell;        // where the keyboard's cell cursor is: {column} and {row} filled in
   std::string language_code;      // the language's tag on the page, and the other one's
   std::string other_language_code;
 };

@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "midend/board_words.h"
 #include "view/board_geometry.h"
 
 namespace verlumo {
@@ -29,20 +30,50 @@ void GameSession::ReadProgressAndLevels(const std::string& program_directory, st
 }
 
 void GameSession::StartFirstLevel() {
+  const BoardMoment before = Moment();
   game_.ComputeAllSolved();
   game_.StartLevel(state_.current_level);
   front_end_.ShowSoundSwitch(sound_on_);
   ApplyLanguage();
+  TellBoard(before);
   // From now on every change of the language re-words the front end at once.
-  state_.language.AddListener([this] { ApplyLanguage(); });
+  state_.language.AddListener([this] {
+    ApplyLanguage();
+    ShowBoardCursor();
+  });
 }
 
 void GameSession::PressBoard(int x, int y) {
+  const BoardMoment before = Moment();
   if (const std::optional<Cell> cell = CellAt(x, y)) game_.PressCell(cell->column, cell->row);
   ReportSoundFailure();
+  TellBoard(before);
+}
+
+void GameSession::PressBoardKey(BoardKey key) {
+  const int language = state_.language.value();
+  switch (key) {
+    case BoardKey::kPress: {
+      const Cell cell{cursor_.column, cursor_.row};
+      if (const std::string refused = RefusedPressWords(state_, cell); !refused.empty()) {
+        front_end_.Announce(refused);
+        return;
+      }
+      const BoardMoment before = Moment();
+      game_.PressCell(cell.column, cell.row);
+      ReportSoundFailure();
+      TellBoard(before);
+      return;
+    }
+    case BoardKey::kLooseEnds: front_end_.Announce(LooseEndsWords(LooseRoadEnds(state_.board), language)); return;
+    default:
+      cursor_ = MovedCursor(cursor_, key);
+      ShowBoardCursor();
+  }
 }
 
 void GameSession::Run(Command command) {
+  const BoardMoment before = Moment();
   switch (command) {
     case Command::NewGame: game_.NewGameBtnClick(); break;
     case Command::Restart: game_.RestartBtnClick(); break;
@@ -61,11 +92,14 @@ void GameSession::Run(Command command) {
     case Command::Info: front_end_.ShowInfo(); break;
     case Command::Zorbel: front_end_.OpenMakerPage(); break;
   }
+  TellBoard(before);
 }
 
 // The rules decide what a position means: they clamp it, and only a new one starts a level.
 void GameSession::MoveLevelSelector(SelectorRequest request, int shown, int tracked) {
+  const BoardMoment before = Moment();
   game_.MoveLevelSelector(SelectorTarget(request, shown, tracked, state_.level_count()));
+  TellBoard(before);
 }
 
 void GameSession::PaintBoardArea() {
@@ -115,6 +149,30 @@ void GameSession::ApplyLanguage() {
     front_end_.ShowTexts(texts);
   }
   view_.UpdateCaption();
+}
+
+GameSession::BoardMoment GameSession::Moment() const {
+  return {state_.level_starts, {state_.selected_column, state_.selected_row}, state_.solved_state};
+}
+
+void GameSession::TellBoard(const BoardMoment& before) {
+  if (state_.level_starts != before.level_starts) {
+    cursor_ = state_.has_selected_cell ? CursorCell{state_.selected_column, state_.selected_row} : CursorCell{};
+    front_end_.Announce(LevelStartWords(state_));
+  } else if (state_.selected_column != before.car.column || state_.selected_row != before.car.row) {
+    std::string words = SwapWords(state_, before.car);
+    if (state_.solved_state && !before.solved) words.append(" ").append(LevelSolvedWords(state_));
+    front_end_.Announce(words);
+  }
+  ShowBoardCursor();
+}
+
+void GameSession::ShowBoardCursor() {
+  std::string words = CellWords(state_, {cursor_.column, cursor_.row});
+  if (cursor_ == shown_cursor_ && words == shown_cursor_words_) return;
+  shown_cursor_ = cursor_;
+  shown_cursor_words_ = words;
+  front_end_.ShowBoardCursor(cursor_.column, cursor_.row, shown_cursor_words_);
 }
 
 // Only a press plays a sound: the click, and the solved sound after it.

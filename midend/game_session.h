@@ -15,6 +15,7 @@
 #include "core/game_files.h"
 #include "core/game_state.h"
 #include "core/random.h"
+#include "midend/board_cursor.h"
 #include "midend/commands.h"
 #include "midend/front_end.h"
 #include "midend/layout.h"
@@ -64,6 +65,9 @@ class GameSession final : private ViewHost, private ControlsDisplay {
   void PressBoard(int x, int y);
   void Run(Command command);
   void MoveLevelSelector(SelectorRequest request, int shown, int tracked);
+  // A key on the board: it moves the cell cursor, presses the cursor's cell, or asks for the
+  // loose road ends. The cursor starts on the car's cell at every level's start.
+  void PressBoardKey(BoardKey key);
 
   // The timer's tick (every kTimerInterval) turns the car on the selected tile, from the first
   // frame on.
@@ -99,6 +103,17 @@ class GameSession final : private ViewHost, private ControlsDisplay {
 
   void ReportSoundFailure();
 
+  // What the board's words are told after: the start count, where the car was, whether solved.
+  struct BoardMoment {
+    int level_starts;
+    Cell car;
+    bool solved;
+  };
+  BoardMoment Moment() const;
+  // After something the player did: a level's start or a swap announced, and the cursor shown.
+  void TellBoard(const BoardMoment& before);
+  void ShowBoardCursor();
+
   FrontEnd& front_end_;
   GameState state_;
   Random random_;
@@ -113,6 +128,9 @@ class GameSession final : private ViewHost, private ControlsDisplay {
   std::optional<ToolbarTexts> shown_texts_;
   std::string shown_caption_;
   std::string shown_counter_hint_;
+  CursorCell cursor_;
+  std::optional<CursorCell> shown_cursor_;
+  std::string shown_cursor_words_;
 };
 
 }  // namespace verlumo

@@ -279,6 +279,11 @@ void TMainForm::ReportSoundFailure(const std::string& text) {
 
 void TMainForm::ShowCaption(const std::string& caption) { SetWindowTextW(handle(), Utf8ToWide(caption).c_str()); }
 
+// The board's keyboard play comes with the board's focus; until then a mouse player sees nothing.
+void TMainForm::ShowBoardCursor(int, int, const std::string&) {}
+
+void TMainForm::Announce(const std::string&) {}
+
 void TMainForm::ShowLevelCounterHint(const std::string& hint) { toolbar_.SetHint(toolbar_.level_counter(), hint); }
 
 void TMainForm::RepaintLevelButtons() {

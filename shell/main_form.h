@@ -86,6 +86,8 @@ class TMainForm final : public Form, private FrontEnd {
   void ShowLevelSelectorRange(int last) override { toolbar_.ShowLevelSelectorRange(last); }
   void ShowLevelSelector(int position) override { toolbar_.ShowLevelSelector(position); }
   void ShowSoundSwitch(bool on) override { toolbar_.button(ToolButton::Sound).set_down(on); }
+  void ShowBoardCursor(int column, int row, const std::string& words) override;
+  void Announce(const std::string& words) override;
   void RepaintLevelButtons() override;
   void ShowSplash() override;
   void AskLanguage() override;

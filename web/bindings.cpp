@@ -214,6 +214,12 @@ EMSCRIPTEN_KEEPALIVE void vl_activate() { verlumo::TheSession().Activate(); }
 
 EMSCRIPTEN_KEEPALIVE void vl_press(int x, int y) { verlumo::TheSession().PressBoard(x, y); }
 
+// A key on the board, by the number the description gives it (boardKeys).
+EMSCRIPTEN_KEEPALIVE void vl_board_key(int key) {
+  if (key < 0 || key > static_cast<int>(verlumo::BoardKey::kLooseEnds)) return;
+  verlumo::TheSession().PressBoardKey(static_cast<verlumo::BoardKey>(key));
+}
+
 // A toolbar command; then the game file it saved goes out as a download, and a close it asked
 // for is carried out: the end-game question, the save offered, and the page ends the game.
 EMSCRIPTEN_KEEPALIVE void vl_command(int command) {

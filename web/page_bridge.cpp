@@ -18,6 +18,8 @@ void vl_page_set_caption(const char* text);
 void vl_page_set_counter_hint(const char* text);
 void vl_page_describe(const char* json);
 void vl_page_show_sound_switch(int on);
+void vl_page_show_board_cursor(int column, int row, const char* words);
+void vl_page_announce(const char* words);
 void vl_page_show_splash();
 void vl_page_set_selector_range(int last);
 void vl_page_set_selector(int position);
@@ -72,6 +74,12 @@ void PageBridge::ShowLevelSelectorRange(int last) { vl_page_set_selector_range(l
 void PageBridge::ShowLevelSelector(int position) { vl_page_set_selector(position); }
 
 void PageBridge::ShowSoundSwitch(bool on) { vl_page_show_sound_switch(on ? 1 : 0); }
+
+void PageBridge::ShowBoardCursor(int column, int row, const std::string& words) {
+  vl_page_show_board_cursor(column, row, words.c_str());
+}
+
+void PageBridge::Announce(const std::string& words) { vl_page_announce(words.c_str()); }
 
 void PageBridge::ShowSplash() { vl_page_show_splash(); }
 

@@ -30,6 +30,8 @@ class PageBridge final : public FrontEnd, public WaveOutput {
   void ShowLevelSelectorRange(int last) override;
   void ShowLevelSelector(int position) override;
   void ShowSoundSwitch(bool on) override;
+  void ShowBoardCursor(int column, int row, const std::string& words) override;
+  void Announce(const std::string& words) override;
   // The page's buttons draw themselves.
   void RepaintLevelButtons() override {}
 

@@ -17,6 +17,10 @@ mergeInto(LibraryManager.library, {
   vl_page_set_selector_range: function (last) { window.verlumoPage.setSelectorRange(last); },
   vl_page_set_selector: function (position) { window.verlumoPage.setSelector(position); },
   vl_page_show_sound_switch: function (on) { window.verlumoPage.showSoundSwitch(on !== 0); },
+  vl_page_show_board_cursor: function (column, row, words) {
+    window.verlumoPage.showBoardCursor(column, row, UTF8ToString(words));
+  },
+  vl_page_announce: function (words) { window.verlumoPage.announce(UTF8ToString(words)); },
   vl_page_show_splash: function () {
     return Asyncify.handleAsync(function () { return window.verlumoPage.showSplash(); });
   },

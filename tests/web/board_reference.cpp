@@ -25,6 +25,8 @@ class NoPage final : public FrontEnd, public WaveOutput {
   void ShowLevelSelectorRange(int) override {}
   void ShowLevelSelector(int) override {}
   void ShowSoundSwitch(bool) override {}
+  void ShowBoardCursor(int, int, const std::string&) override {}
+  void Announce(const std::string&) override {}
   void RepaintLevelButtons() override {}
   void ShowSplash() override {}
   void AskLanguage() override {}

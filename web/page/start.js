@@ -6,7 +6,6 @@ import { openDialogs, rewordDialogs, showDialog } from './dialogs.js';
 import { fieldAnswer } from './dialog_rules.js';
 import { extensionOf } from './file_names.js';
 import { offerBoardKeys } from './board_keys.js';
-import { cursorWords } from './board_cursor.js';
 import { chooseOpenFile, offerDownload } from './files.js';
 import { fetchBytes, heldPicture, loadModule, present, readDescription } from './game_module.js';
 import { fitToScreen } from './layout.js';
@@ -118,7 +117,7 @@ function layOut() {
     press(Math.floor((event.clientX - bounds.left) * board.width / bounds.width),
           Math.floor((event.clientY - bounds.top) * board.height / bounds.height));
   });
-  offerBoardKeys(box, description.cells, press, (cell) => { $('#announce').textContent = cursorWords(cell, description.texts.cursorCell); });
+  offerBoardKeys(box, description.cells, press, () => {});
 }
 
 // The dialogs the module asks for ------------------------------------------------------------
@@ -196,6 +195,8 @@ window.verlumoPage = {
   setSelectorRange: (last) => toolbar.setRange(last),
   setSelector: (position) => toolbar.setPosition(position),
   showSoundSwitch: (on) => toolbar.showSwitch(on),
+  showBoardCursor: () => {},
+  announce: (words) => { $('#announce').textContent = words; },
   showSplash,
   askMessage,
   chooseSaveFile,

@@ -3,7 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 
+#include <gmock/gmock.h>
+
+#include "midend/board_words.h"
 #include "midend/game_session.h"
 #include "tests/unit/core/test_support.h"
 #include "tests/unit/view/synthetic_sheets.h"
@@ -15,6 +19,7 @@ namespace {
 class RecordingFrontEnd final : public FrontEnd, public WaveOutput {
  public:
   Log log;
+  std::vector<std::string> heard;
   std::deque<int> modal_results;  // Cancel once used up
   std::optional<std::string> save_choice;
 
@@ -24,6 +29,11 @@ class RecordingFrontEnd final : public FrontEnd, public WaveOutput {
   void ShowLevelSelectorRange(int last) override { Add("ShowLevelSelectorRange " + std::to_string(last)); }
   void ShowLevelSelector(int position) override { Add("ShowLevelSelector " + std::to_string(position)); }
   void ShowSoundSwitch(bool on) override { Add(on ? "ShowSoundSwitch on" : "ShowSoundSwitch off"); }
+  // What a screen reader hears is kept apart from the window's own calls.
+  void ShowBoardCursor(int column, int row, const std::string& words) override {
+    heard.push_back("cursor " + std::to_string(column) + "," + std::to_string(row) + " " + words);
+  }
+  void Announce(const std::string& words) override { heard.push_back(words); }
   void RepaintLevelButtons() override { Add("RepaintLevelButtons"); }
   void ShowSplash() override { Add("ShowSplash"); }
   void AskLanguage() override { Add("AskLanguage"); }
@@ -84,9 +94,9 @@ class GameSessionTest : public ::testing::Test {
 
   // Carries the selected tile across the board until the ring is closed: each press brings the
   // code the selected tile's place wants, or moves the tile off a place that is already right.
-  void SolveByPresses() {
+  void SolveByPresses(const std::function<void(int column, int row)>& press) {
     const Board ring = RingLevel();
-    for (int press = 0; press < 200 && session.state().board != ring; ++press) {
+    for (int presses = 0; presses < 200 && session.state().board != ring; ++presses) {
       const GameState& state = session.state();
       const int at = CellIndex(state.selected_column, state.selected_row);
       int target = -1;
@@ -94,8 +104,11 @@ class GameSessionTest : public ::testing::Test {
         const bool misplaced = cell != at && state.board[cell] != ring[cell];
         if (misplaced && (ring[at] == state.board[at] || state.board[cell] == ring[at])) target = cell;
       }
-      session.PressBoard(CellX(target / kRows) + 1, CellY(target % kRows) + 1);
+      press(target / kRows, target % kRows);
     }
+  }
+  void SolveByPresses() {
+    SolveByPresses([this](int column, int row) { session.PressBoard(CellX(column) + 1, CellY(row) + 1); });
   }
 
   ScratchFolder folder;
@@ -220,6 +233,55 @@ TEST_F(GameSessionTest, AGameSolvedBeforeTheStartIsNotAnnouncedAgain) {
   const Log log = front_end.Take();
   EXPECT_EQ(std::count(log.begin(), log.end(), "ShowModal 0"), 1) << "Solved";
   EXPECT_EQ(std::count(log.begin(), log.end(), "ShowModal 1"), 0) << "All solved";
+}
+
+// Played by keys and heard: the cursor starts on the car, a press that cannot swap says why, a
+// press elsewhere says what went where, the last one that the level is solved; the words follow
+// the language, and a restart brings the cursor back to the car.
+TEST_F(GameSessionTest, ALevelIsPlayedByKeysAndHeard) {
+  using ::testing::Contains;
+  using ::testing::EndsWith;
+  using ::testing::HasSubstr;
+  using ::testing::StartsWith;
+  Start({kLanguageEnglish, 1, std::nullopt, true});
+  const GameState& state = session.state();
+  const auto at_car = [&state](const char* column, const char* row) {
+    return column + std::to_string(state.selected_column + 1) + row + std::to_string(state.selected_row + 1);
+  };
+  const auto cursor_on_car = [&state] {
+    return "cursor " + std::to_string(state.selected_column) + "," + std::to_string(state.selected_row) + " ";
+  };
+  ASSERT_EQ(front_end.heard.size(), 2u);
+  EXPECT_EQ(front_end.heard[0], "Level 1: unsolved. The car is at " + at_car("column ", ", row ") + ".");
+  EXPECT_THAT(front_end.heard[1], AllOf(StartsWith(cursor_on_car() + at_car("Column ", ", row ") + ": "),
+                                        HasSubstr(", carries the car")));
+  front_end.heard.clear();
+  session.PressBoardKey(BoardKey::kPress);
+  session.PressBoardKey(BoardKey::kLooseEnds);
+  EXPECT_EQ(front_end.heard, (std::vector<std::string>{"The car is on this tile; choose another tile to swap it with.",
+                                                       LooseEndsWords(LooseRoadEnds(state.board), kLanguageEnglish)}));
+  EXPECT_NE(LooseRoadEnds(state.board), 0);
+
+  SolveByPresses([this](int column, int row) {
+    session.PressBoardKey(BoardKey::kFirstCell);
+    for (int step = 0; step < column; ++step) session.PressBoardKey(BoardKey::kRight);
+    for (int step = 0; step < row; ++step) session.PressBoardKey(BoardKey::kDown);
+    session.PressBoardKey(BoardKey::kPress);
+  });
+  EXPECT_EQ(state.board, RingLevel());
+  EXPECT_THAT(front_end.heard, Contains(AllOf(StartsWith("Swapped. The car is now at column "),
+                                              HasSubstr(" now holds: "), EndsWith(". Level 1: solved."))));
+  EXPECT_THAT(front_end.Take(), Contains("ShowModal 0"));
+
+  front_end.heard.clear();
+  session.language().Set(kLanguageGerman);
+  ASSERT_EQ(front_end.heard.size(), 1u);
+  EXPECT_THAT(front_end.heard[0], AllOf(StartsWith("cursor "), HasSubstr(" Spalte ")));
+  front_end.heard.clear();
+  session.Run(Command::Restart);
+  ASSERT_EQ(front_end.heard.size(), 2u);
+  EXPECT_EQ(front_end.heard[0], "Stufe 1: ungelöst. Das Auto steht in " + at_car("Spalte ", ", Zeile ") + ".");
+  EXPECT_THAT(front_end.heard[1], AllOf(StartsWith(cursor_on_car()), HasSubstr(", trägt das Auto")));
 }
 
 // Only yes closes; the close then offers the save and gives back what the front end keeps.
