@@ -177,11 +177,11 @@ std::string LevelSolvedWords(const GameState& state) {
 std::string RefusedPressWords(const GameState& state, Cell cell) {
   const int language = state.language.value();
   if (!IsMovable(state.board[CellIndex(cell.column, cell.row)])) {
-    return Bilingual(language, "Dieses Feld ist fest und lässt sich nicht bewegen.",
+    return Bilingual(language, "Dieses Teil ist fest und lässt sich nicht bewegen.",
                      "This tile is fixed; it cannot move.");
   }
   if (state.has_selected_cell && cell.column == state.selected_column && cell.row == state.selected_row) {
-    return Bilingual(language, "Hier steht das Auto; wähle ein anderes Feld, um es damit zu tauschen.",
+    return Bilingual(language, "Hier steht das Auto; wähle ein anderes Teil, um es damit zu tauschen.",
                      "The car is on this tile; choose another tile to swap it with.");
   }
   return "";
