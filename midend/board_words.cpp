@@ -74,20 +74,16 @@ std::string RoadsOf(EdgeWord word, int language) {
   return roads;
 }
 
-std::string PositionWords(Cell cell, int language) {
-  return std::string(Bilingual(language, "Spalte ", "column ")) + std::to_string(cell.column + 1) +
-         Bilingual(language, ", Zeile ", ", row ") + std::to_string(cell.row + 1);
+// "column 3, row 2", capitalised where it opens a sentence.
+std::string PositionWords(Cell cell, int language, bool opens_sentence = false) {
+  return std::string(Bilingual(language, "Spalte ", opens_sentence ? "Column " : "column ")) +
+         std::to_string(cell.column + 1) + Bilingual(language, ", Zeile ", ", row ") + std::to_string(cell.row + 1);
 }
 
 // The edge code facing a side of a cell: its neighbour's, or none beyond the board.
 int FacingEdge(const Board& board, int cell, Side side) {
   const int neighbour = NeighbourCell(cell, side);
   return neighbour == kOutside ? 0 : EdgeCode(board[neighbour], FacingSide(side));
-}
-
-std::string Capitalised(std::string text) {
-  if (!text.empty() && text[0] >= 'a' && text[0] <= 'z') text[0] = static_cast<char>(text[0] - 'a' + 'A');
-  return text;
 }
 
 }  // namespace
@@ -108,16 +104,15 @@ std::string TileWords(TileCode code, int language) {
     if (word == 0) return Bilingual(language, "Gras", "grass");
     return ShapeName(word, language) + (about.empty() ? "" : " " + about) + ", " + RoadsOf(word, language);
   }
-  const std::string scenery = about.empty() ? Bilingual(language, "Landschaft", "scenery") : about;
-  if (word == 0) return scenery;
-  return scenery + ", " + ShapeName(word, language) + ", " + RoadsOf(word, language);
+  if (word == 0) return about;
+  return about + ", " + ShapeName(word, language) + ", " + RoadsOf(word, language);
 }
 
 std::string CellWords(const GameState& state, Cell cell) {
   const int language = state.language.value();
   const int index = CellIndex(cell.column, cell.row);
   const TileCode code = state.board[index];
-  std::string words = Capitalised(PositionWords(cell, language)) + ": " + TileWords(code, language);
+  std::string words = PositionWords(cell, language, true) + ": " + TileWords(code, language);
   if (!IsMovable(code)) words += Bilingual(language, ", fest", ", fixed");
   if (state.has_selected_cell && cell.column == state.selected_column && cell.row == state.selected_row) {
     words += Bilingual(language, ", trägt das Auto", ", carries the car");
@@ -164,7 +159,7 @@ std::string SwapWords(const GameState& state, Cell car_was) {
 
 std::string LevelStartWords(const GameState& state) {
   const int language = state.language.value();
-  std::string words = LevelCounterHint(language, state.current_level, state.solved_state) + ".";
+  std::string words = LevelCounterHint(language, state.current_level, state.IsLevelSolved(state.current_level)) + ".";
   if (!state.has_selected_cell) return words;
   return words + Bilingual(language, " Das Auto steht in ", " The car is at ") +
          PositionWords({state.selected_column, state.selected_row}, language) + ".";

@@ -21,7 +21,8 @@ TEST(BoardWords, ATileIsNamedByTheShapeOfItsRoadsThenEachKindWithItsSides) {
   EXPECT_EQ(TileWords(0, kLanguageGerman), "Gras");
   EXPECT_THAT(TileWords(38, kLanguageEnglish), AllOf(StartsWith("dead end"), EndsWith(", two-lane road left")));
   EXPECT_THAT(TileWords(2, kLanguageEnglish), AllOf(StartsWith("straight"), EndsWith(", two-lane road right and left")));
-  EXPECT_THAT(TileWords(4, kLanguageEnglish), AllOf(StartsWith("bend"), EndsWith(", two-lane road top and right")));
+  EXPECT_EQ(TileWords(4, kLanguageEnglish), "bend, two-lane road top and right");
+  EXPECT_EQ(TileWords(58, kLanguageEnglish), "crossing with a roundabout, two-lane road top, right, bottom and left");
   EXPECT_THAT(TileWords(63, kLanguageEnglish),
               AllOf(StartsWith("T-junction"), EndsWith(", two-lane road top, right and left")));
   EXPECT_THAT(TileWords(31, kLanguageEnglish),

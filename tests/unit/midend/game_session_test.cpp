@@ -258,8 +258,14 @@ TEST_F(GameSessionTest, ALevelIsPlayedByKeysAndHeard) {
   front_end.heard.clear();
   session.PressBoardKey(BoardKey::kPress);
   session.PressBoardKey(BoardKey::kLooseEnds);
-  EXPECT_EQ(front_end.heard, (std::vector<std::string>{"The car is on this tile; choose another tile to swap it with.",
-                                                       LooseEndsWords(LooseRoadEnds(state.board), kLanguageEnglish)}));
+  session.PressBoardKey(BoardKey::kRowEnd);  // the cursor moves; the car stays
+  session.PressBoardKey(BoardKey::kLooseEnds);
+  const std::string loose = LooseEndsWords(LooseRoadEnds(state.board), kLanguageEnglish);
+  ASSERT_EQ(front_end.heard.size(), 4u);
+  EXPECT_EQ(front_end.heard[0], "The car is on this tile; choose another tile to swap it with.");
+  EXPECT_EQ(front_end.heard[1], loose);
+  EXPECT_THAT(front_end.heard[2], StartsWith("cursor 8,"));
+  EXPECT_EQ(front_end.heard[3], loose);
   EXPECT_NE(LooseRoadEnds(state.board), 0);
 
   SolveByPresses([this](int column, int row) {
@@ -277,10 +283,29 @@ TEST_F(GameSessionTest, ALevelIsPlayedByKeysAndHeard) {
   session.language().Set(kLanguageGerman);
   ASSERT_EQ(front_end.heard.size(), 1u);
   EXPECT_THAT(front_end.heard[0], AllOf(StartsWith("cursor "), HasSubstr(" Spalte ")));
+  // A level chosen by the selector is announced as it starts, with its solved flag.
   front_end.heard.clear();
+  session.MoveLevelSelector(SelectorRequest::kLineRight, 1, 0);
+  ASSERT_EQ(front_end.heard.size(), 2u);
+  EXPECT_EQ(front_end.heard[0], "Stufe 2: gelöst. Das Auto steht in " + at_car("Spalte ", ", Zeile ") + ".");
+  // A click swaps as a key does, and is said alike; the cursor, left on the car's old cell, now
+  // holds the tile clicked.
+  front_end.heard.clear();
+  const std::string car_was = at_car("Spalte ", ", Zeile ");
+  const int old_cell = CellIndex(state.selected_column, state.selected_row);
+  const int column = state.selected_column == 8 ? 7 : 8;
+  session.PressBoard(CellX(column) + 1, CellY(6) + 1);
+  ASSERT_EQ(front_end.heard.size(), 2u);
+  EXPECT_EQ(front_end.heard[0], "Getauscht. Das Auto steht jetzt in Spalte " + std::to_string(column + 1) +
+                                    ", Zeile 7; in " + car_was + " liegt jetzt: " +
+                                    TileWords(state.board[old_cell], kLanguageGerman) + ".");
+  EXPECT_THAT(front_end.heard[1], StartsWith("cursor " + std::to_string(old_cell / kRows) + "," +
+                                             std::to_string(old_cell % kRows) + " " + car_was + ": "));
+  front_end.heard.clear();
+  front_end.modal_results = {kModalYes};  // give up the swapped level
   session.Run(Command::Restart);
   ASSERT_EQ(front_end.heard.size(), 2u);
-  EXPECT_EQ(front_end.heard[0], "Stufe 1: ungelöst. Das Auto steht in " + at_car("Spalte ", ", Zeile ") + ".");
+  EXPECT_EQ(front_end.heard[0], "Stufe 2: gelöst. Das Auto steht in " + at_car("Spalte ", ", Zeile ") + ".");
   EXPECT_THAT(front_end.heard[1], AllOf(StartsWith(cursor_on_car()), HasSubstr(", trägt das Auto")));
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/texts.h"
+#include "midend/board_cursor.h"
 #include "midend/commands.h"
 #include "midend/description_json.h"
 #include "midend/json_writer.h"
@@ -68,16 +69,27 @@ TEST(DescriptionJson, EachLanguageDescribesTheToolbarAndEveryDialogCompletely) {
     const Value& toolbar = description["toolbar"];
     const int toolbar_width = static_cast<int>(toolbar["width"].number);
     ASSERT_EQ(toolbar["buttons"].array.size(), static_cast<size_t>(kCommandCount));
-    std::set<std::string> hints;
+    std::set<std::string> hints, button_names;
     for (size_t i = 0; i < static_cast<size_t>(kCommandCount); ++i) {
       const Value& button = toolbar["buttons"].array[i];
       EXPECT_EQ(button["command"].number, static_cast<double>(i)) << "buttons in Command order";
       EXPECT_TRUE(hints.insert(button["hint"].string).second) << "each button's own hint: " << button["command"].number;
+      EXPECT_TRUE(button_names.insert(button["name"].string).second) << "each button's own name: " << button["command"].number;
+      // A screen reader hears the hint after the name, but never the name twice.
+      const std::string& description = button["description"].string;
+      EXPECT_TRUE(description == button["hint"].string || description.empty()) << button["command"].number;
+      EXPECT_EQ(description.empty(), button["hint"].string == button["name"].string) << button["command"].number;
       EXPECT_FALSE(button["picture"].string.empty()) << button["command"].number;
       ExpectInside(button["box"], toolbar_width, static_cast<int>(toolbar["height"].number),
                    std::to_string(button["command"].number));
     }
     EXPECT_FALSE(toolbar["levelLabel"]["text"].string.empty());
+    EXPECT_FALSE(button_names.count("") || button_names.count(toolbar["buttons"].array[3]["hint"].string)) << "names, not hints";
+    EXPECT_EQ(toolbar["buttons"].array[3]["name"].string, language == kLanguageGerman ? "Spiel speichern" : "Save game");
+    std::set<double> keys;
+    for (const auto& [key, number] : description["boardKeys"].object) keys.insert(number.number);
+    EXPECT_EQ(keys, (std::set<double>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11})) << "every key of the board, each its own number";
+    EXPECT_EQ(description["boardKeys"]["looseEnds"].number, static_cast<int>(BoardKey::kLooseEnds));
     std::set<double> requests;
     for (const auto& [request, number] : description["selectorRequests"].object) requests.insert(number.number);
     EXPECT_EQ(requests.size(), 7u) << "every request of the selector, each its own number";
