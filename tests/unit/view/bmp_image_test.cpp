@@ -105,6 +105,15 @@ TEST(BmpImage, DecodesBottomUpRowsOf24BitsIntoTopDownPixels) {
   EXPECT_EQ(with_alpha.pixels, (std::vector<std::uint32_t>{0x030201, 0x060504})) << "32 bits";
 }
 
+// What the page's canvas and the WebP sheets get: red, green and blue of each pixel, top row
+// first, and opaque, whatever a 32-bit picture holds in its fourth bytes.
+TEST(BmpImage, GivesTheCanvasOpaqueRedGreenBlueBytes) {
+  const Bytes bottom_up{1, 2, 3, 0, 0x80, 0x40, 0xFE, 0, 4, 5, 6, 0, 7, 8, 9, 0};  // blue, green, red, 0
+  const DecodedBmp decoded = DecodeBmp(MakeBmp(2, 2, 32, {}, bottom_up));
+  EXPECT_EQ(OpaqueRgbaBytes(decoded.pixels),
+            (Bytes{6, 5, 4, 0xFF, 9, 8, 7, 0xFF, 3, 2, 1, 0xFF, 0xFE, 0x40, 0x80, 0xFF}));
+}
+
 TEST(BmpImage, DecodesPalettedPixelsOfEightFourAndOneBits) {
   const Bytes palette{0, 0, 0, 0, 0x00, 0xFF, 0xFF, 0};  // black, yellow
   const DecodedBmp eight = DecodeBmp(MakeBmp(3, 1, 8, palette, {1, 0, 1, 0}));
