@@ -9,7 +9,9 @@ export default {
            'web/page/screen_fit.js', 'web/page/board_cursor.js', 'web/page/press_queue.js'],
   // Only the page script, the page that loads it, and their tests go into the sandbox.
   ignorePatterns: ['/*', '!/web', '/web/*', '!/web/page', '!/web/index.html', '!/tests', '/tests/*', '!/tests/page', '/tests/page/node_modules'],
-  reporters: ['clear-text', 'progress-append-only', 'json'],
+  // 'outcomes' writes each fault's outcome as it comes, for scripts/mutate-page to score.
+  appendPlugins: ['./tests/page/outcomes_reporter.mjs'],
+  reporters: ['clear-text', 'progress-append-only', 'json', 'outcomes'],
   jsonReporter: { fileName: 'build/page-mutation/report.json' },
   tempDirName: 'build/page-mutation/sandbox',
   cleanTempDir: 'always',
