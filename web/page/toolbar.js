@@ -17,6 +17,16 @@ function place(element, [left, top, width, height]) {
   return element;
 }
 
+// A hidden element holding the words a screen reader says after the control's name, which the
+// browser would otherwise take from the title, reading a hint that repeats the name twice.
+function describedBy(element, id) {
+  const words = made('span', id);
+  words.hidden = true;
+  element.append(words);
+  element.setAttribute('aria-describedby', id);
+  return words;
+}
+
 export class Toolbar {
   // onCommand(command) and onRequest(request, shown, tracked) run when the player asks; canAct() tells
   // whether the game takes input now (no call running, no dialog open).
@@ -40,6 +50,7 @@ export class Toolbar {
       });
       return element;
     });
+    this.descriptions = this.buttons.map((element, index) => describedBy(element, 'description-' + toolbar.buttons[index].command));
     // The level display is one group, placed by its bevel: the touch toolbar shows it enlarged whole.
     const group = toolbar.levelBevel;
     const inGroup = ([left, top, width, height]) => [left - group[0], top - group[1], width, height];
@@ -65,10 +76,13 @@ export class Toolbar {
   }
 
   reword(description) {
+    // A button is named for what it does; its hint is the tooltip, and is said after the name
+    // unless it only repeats it. The language button's hint speaks the other language.
     description.toolbar.buttons.forEach((button, index) => {
       this.buttons[index].title = button.hint;
-      this.buttons[index].setAttribute('aria-label', button.hint);
-      if (button.hintLang) this.buttons[index].lang = button.hintLang;
+      this.buttons[index].setAttribute('aria-label', button.name);
+      this.descriptions[index].textContent = button.description;
+      if (button.hintLang) this.descriptions[index].lang = button.hintLang;
     });
     this.selector.title = description.toolbar.levelSelector.hint;
     this.selector.setAttribute('aria-label', description.toolbar.levelSelector.name);
@@ -126,6 +140,7 @@ export class Toolbar {
     scroll.setAttribute('aria-controls', 'box');
     scroll.setAttribute('aria-valuemin', '1');
     scroll.setAttribute('aria-valuenow', '1');
+    describedBy(scroll, 'description-levelscroll');  // its hint is its name: nothing more to say
     const left = made('div', null, 'arrow left'), right = made('div', null, 'arrow right');
     this.track = made('div', null, 'track');
     this.thumb = made('div', null, 'thumb');
