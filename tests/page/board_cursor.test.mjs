@@ -1,29 +1,26 @@
-// The keyboard's cell cursor on the board.
+// The keyboard's cell cursor on the board: which key asks what of the game, and where a cell lies.
 import assert from 'node:assert/strict';
 import { it } from 'node:test';
-import { cellBox, cellMiddle, cursorWords, movedCursor } from '../../web/page/board_cursor.js';
+import { boardKeyOf, cellBox } from '../../web/page/board_cursor.js';
 
-const cells = { left: 22, top: 20, size: 48, columns: 9, rows: 7 };
+const boardKeys = { left: 0, right: 1, up: 2, down: 3, rowStart: 4, rowEnd: 5, columnTop: 6, columnBottom: 7,
+                    firstCell: 8, lastCell: 9, press: 10, looseEnds: 11 };
+const key = (name, modifiers = {}) => boardKeyOf({ key: name, ctrlKey: false, altKey: false, metaKey: false, ...modifiers }, boardKeys);
 
-it('moves the cursor a cell per arrow key and keeps it on the board', () => {
-  const from = { column: 4, row: 3 };
-  assert.deepEqual(['ArrowLeft', 'ArrowRight', 'ArrowUp', 'ArrowDown'].map((key) => movedCursor(from, key, cells)),
-                   [{ column: 3, row: 3 }, { column: 5, row: 3 }, { column: 4, row: 2 }, { column: 4, row: 4 }]);
-  assert.deepEqual(movedCursor({ column: 0, row: 0 }, 'ArrowLeft', cells), { column: 0, row: 0 });
-  assert.deepEqual(movedCursor({ column: 0, row: 0 }, 'ArrowUp', cells), { column: 0, row: 0 });
-  assert.deepEqual(movedCursor({ column: 8, row: 6 }, 'ArrowRight', cells), { column: 8, row: 6 });
-  assert.deepEqual(movedCursor({ column: 8, row: 6 }, 'ArrowDown', cells), { column: 8, row: 6 });
-  assert.equal(movedCursor(from, 'Enter', cells), null);
-  assert.equal(movedCursor(from, 'toString', cells), null);
+it('asks the game for the board key each key stands for, by the description numbers', () => {
+  const keys = ['ArrowLeft', 'ArrowRight', 'ArrowUp', 'ArrowDown', 'Home', 'End', 'PageUp', 'PageDown', 'Enter', ' ', 'l', 'L'];
+  assert.deepEqual(keys.map((name) => key(name)), [0, 1, 2, 3, 4, 5, 6, 7, 10, 10, 11, 11]);
+  assert.deepEqual([key('Home', { ctrlKey: true }), key('End', { ctrlKey: true })], [8, 9], 'Ctrl reaches the board\'s corners');
 });
 
-it('presses the middle of the cell under the cursor', () => {
-  assert.deepEqual(cellBox({ column: 2, row: 1 }, cells), { left: 118, top: 68, size: 48 });
-  assert.deepEqual(cellMiddle({ column: 0, row: 0 }, cells), { x: 46, y: 44 });
-  assert.deepEqual(cellMiddle({ column: 1, row: 1 }, { left: 0, top: 0, size: 5 }), { x: 7, y: 7 });
+it('leaves every other key, and the browser\'s own shortcuts, to the browser', () => {
+  for (const name of ['Tab', 'Escape', 'a', 'toString']) assert.equal(key(name), undefined, name);
+  assert.equal(key('l', { ctrlKey: true }), undefined, 'Ctrl+L goes to the address bar');
+  assert.equal(key('ArrowLeft', { altKey: true }), undefined, 'Alt+Left goes back');
+  assert.equal(key('ArrowRight', { ctrlKey: true }), undefined);
+  assert.equal(key('Enter', { metaKey: true }), undefined);
 });
 
-it('says where the cursor is, counting from 1', () => {
-  assert.equal(cursorWords({ column: 0, row: 6 }, 'Column {column}, row {row}'), 'Column 1, row 7');
-  assert.equal(cursorWords({ column: 8, row: 0 }, '{row}/{column}'), '1/9');
+it('places the cursor on the cell\'s box in the board area', () => {
+  assert.deepEqual(cellBox({ column: 2, row: 1 }, { left: 22, top: 20, size: 48 }), { left: 118, top: 68, size: 48 });
 });

@@ -53,12 +53,14 @@ async function launch() {
                             args: kChromiumFlags, userDataDir: fs.mkdtempSync(path.join(os.tmpdir(), 'verlumo-profile-')) });
 }
 
-async function openPage(browser, address) {
+// beforeLoad(page) runs on the new page before it loads the address.
+async function openPage(browser, address, beforeLoad = async () => {}) {
   const page = await browser.newPage();
   await page.setViewport({ width: 640, height: 560 });
   const errors = [];
   page.on('pageerror', (error) => errors.push(error.message));
   page.errors = errors;
+  await beforeLoad(page);
   await page.goto(address, { waitUntil: 'load' });
   return page;
 }

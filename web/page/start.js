@@ -2,10 +2,11 @@
 // description, carries the player's presses, clicks and keys to it, and answers its requests
 // (window.verlumoPage, called from web/page_imports.js): dialogs, sounds, files and the progress
 // kept in the browser's storage. The rules, the texts, the layout and the drawing are the module's.
+import { Announcer } from './announcer.js';
+import { BoardGrid } from './board_grid.js';
 import { openDialogs, rewordDialogs, showDialog } from './dialogs.js';
 import { fieldAnswer } from './dialog_rules.js';
 import { extensionOf } from './file_names.js';
-import { offerBoardKeys } from './board_keys.js';
 import { chooseOpenFile, offerDownload } from './files.js';
 import { fetchBytes, heldPicture, loadModule, present, readDescription } from './game_module.js';
 import { fitToScreen } from './layout.js';
@@ -35,6 +36,7 @@ const player = new WavePlayer(() => {
 let Module = null;
 let description = null;
 let toolbar = null;
+let boardGrid = null;
 let progress = null;
 let boxContext = null;
 let busy = false;          // a call of the module runs, or waits for the player
@@ -43,6 +45,7 @@ let timer = 0;
 let makerLinkOn = true;
 // Presses on the board and the toolbar until the game has started, its sounds included.
 const earlyPresses = new PressQueue();
+const announcer = new Announcer($('#announce'));
 
 function notice(text) {
   endLoading();
@@ -108,16 +111,16 @@ function layOut() {
   });
   fitToScreen(toolbar);
   offerTouchHints($('#stage'));
-  const press = (x, y) => act(() => call('vl_press', ['number', 'number'], [x, y]));
   box.addEventListener('pointerdown', (event) => {
     if (event.button !== 0) return;
     // The press keeps the focus where it is: a dialog it opens holds it on its default button.
     event.preventDefault();
     const bounds = box.getBoundingClientRect();
-    press(Math.floor((event.clientX - bounds.left) * board.width / bounds.width),
-          Math.floor((event.clientY - bounds.top) * board.height / bounds.height));
+    const [x, y] = [Math.floor((event.clientX - bounds.left) * board.width / bounds.width),
+                    Math.floor((event.clientY - bounds.top) * board.height / bounds.height)];
+    act(() => call('vl_press', ['number', 'number'], [x, y]));
   });
-  offerBoardKeys(box, description.cells, press, () => {});
+  boardGrid = new BoardGrid(box, description, (key) => act(() => call('vl_board_key', ['number'], [key])));
 }
 
 // The dialogs the module asks for ------------------------------------------------------------
@@ -190,13 +193,13 @@ window.verlumoPage = {
   playedSounds: [],
   describe,
   setCaption: (caption) => { $('#caption').textContent = caption; document.title = caption; },
-  // The level and its solved state, told to a screen reader when they change.
-  setCounterHint: (hint) => { toolbar.counter.title = hint; $('#announce').textContent = hint; },
+  // The counter's tooltip; the game announces a level's start and its solution itself.
+  setCounterHint: (hint) => { toolbar.counter.title = hint; },
   setSelectorRange: (last) => toolbar.setRange(last),
   setSelector: (position) => toolbar.setPosition(position),
   showSoundSwitch: (on) => toolbar.showSwitch(on),
-  showBoardCursor: () => {},
-  announce: (words) => { $('#announce').textContent = words; },
+  showBoardCursor: (column, row, words) => boardGrid.moveCursor(column, row, words),
+  announce: (words) => announcer.say(words),
   showSplash,
   askMessage,
   chooseSaveFile,
