@@ -69,8 +69,24 @@ void Toolbar::SetHint(HWND control, const std::string& hint) {
   const std::wstring text = Utf8ToWide(hint);
   if (text == tooltips_.Hint(control)) return;
   tooltips_.SetHint(control, text);
-  // The hint is the control's name: a screen reader that keeps names hears of the new one.
-  NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, control, OBJID_CLIENT, CHILDID_SELF);
+  // The hint names the level selector and the counter and describes a button: a screen reader
+  // that keeps what it has read hears of the change.
+  const DWORD change = ButtonIndex(control) < 0 ? EVENT_OBJECT_NAMECHANGE : EVENT_OBJECT_DESCRIPTIONCHANGE;
+  NotifyWinEvent(change, control, OBJID_CLIENT, CHILDID_SELF);
+}
+
+void Toolbar::SetSpokenWords(ToolButton which, const std::string& name, const std::string& hint) {
+  SpokenWords words{Utf8ToWide(name), Utf8ToWide(AccessibleDescription(name, hint))};
+  SpokenWords& spoken = spoken_[static_cast<int>(which)];
+  const bool renamed = words.name != spoken.name;
+  spoken = std::move(words);
+  if (renamed) NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, button(which).handle(), OBJID_CLIENT, CHILDID_SELF);
+}
+
+int Toolbar::ButtonIndex(HWND control) const {
+  const int index = GetDlgCtrlID(control) - kFirstToolButtonId;
+  if (index < 0 || index >= kToolButtonCount || buttons_[index].handle() != control) return -1;
+  return index;
 }
 
 void Toolbar::SetLevelLabel(const std::string& text) {
@@ -86,9 +102,13 @@ void Toolbar::SetLevelLabel(const std::string& text) {
 }
 
 void Toolbar::ShowTexts(const ToolbarTexts& texts) {
-  for (const ToolbarHint& hint : texts.hints) SetHint(button(hint.button).handle(), hint.text);
+  for (const ToolbarHint& hint : texts.hints) {
+    SetSpokenWords(hint.button, hint.name, hint.text);
+    SetHint(button(hint.button).handle(), hint.text);
+  }
   SetHint(level_scroll(), texts.level_selector_hint);
   SetLevelLabel(texts.level_label);
+  SetSpokenWords(ToolButton::Tongue, texts.tongue_name, texts.tongue_hint);
   SetHint(button(ToolButton::Tongue).handle(), texts.tongue_hint);
   press_action_name_ = Utf8ToWide(texts.press_action);
 }
@@ -97,7 +117,15 @@ void Toolbar::ShowLevelSelectorRange(int last) { SetScrollRange(level_scroll(), 
 
 void Toolbar::ShowLevelSelector(int position) { SetScrollPos(level_scroll(), SB_CTL, position, TRUE); }
 
-std::wstring Toolbar::NameOf(HWND control) const { return tooltips_.Hint(control); }
+std::wstring Toolbar::NameOf(HWND control) const {
+  const int index = ButtonIndex(control);
+  return index < 0 ? tooltips_.Hint(control) : spoken_[index].name;
+}
+
+std::wstring Toolbar::DescriptionOf(HWND control) const {
+  const int index = ButtonIndex(control);
+  return index < 0 ? std::wstring() : spoken_[index].description;
+}
 
 std::wstring Toolbar::PressActionName() const { return press_action_name_; }
 

@@ -1,7 +1,8 @@
 // The main window's toolbar: twelve flat speed buttons, the level display (a black box with a
 // lowered frame, the level label and the level counter) and the level selector. It shows the
-// texts and the level selector the game session tells the window, and tells a screen reader its
-// controls' hints as their names.
+// texts and the level selector the game session tells the window. A screen reader hears each
+// button named by what it does and described by its hint, the level selector and the level
+// counter named by their hints.
 #pragma once
 
 #include <windows.h>
@@ -56,11 +57,23 @@ class Toolbar final : private ControlWords {
   void SetLevelLabel(const std::string& text);
 
  private:
-  // What a screen reader says: a control's hint, and the name of a press in the language.
+  // A button's words for a screen reader: what it does, and its hint unless that says no more.
+  struct SpokenWords {
+    std::wstring name;
+    std::wstring description;
+  };
+  void SetSpokenWords(ToolButton which, const std::string& name, const std::string& hint);
+  // The button's place in Command, or -1 for any other control.
+  int ButtonIndex(HWND control) const;
+
+  // What a screen reader says: a control's name and description, and the name of a press in the
+  // language.
   std::wstring NameOf(HWND control) const override;
+  std::wstring DescriptionOf(HWND control) const override;
   std::wstring PressActionName() const override;
 
   std::wstring press_action_name_;
+  std::array<SpokenWords, kToolButtonCount> spoken_;
   // The level selector and the level counter are named by their hints; the facts outlive the
   // windows they describe.
   NamedControl level_scroll_name_;

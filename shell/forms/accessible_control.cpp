@@ -102,6 +102,17 @@ class AccessibleObject final : public IAccessible {
     return facts_->DoDefaultAction() ? S_OK : DISP_E_MEMBERNOTFOUND;
   }
 
+  HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
+    if (!Connected()) return RPC_E_DISCONNECTED;
+    const std::wstring text = IsSelf(child) ? facts_->AccessibleValue() : std::wstring();
+    return text.empty() ? standard_->get_accValue(child, value) : GiveText(text, value);
+  }
+  HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override {
+    if (!Connected()) return RPC_E_DISCONNECTED;
+    const std::wstring text = IsSelf(child) ? facts_->AccessibleDescription() : std::wstring();
+    return text.empty() ? standard_->get_accDescription(child, description) : GiveText(text, description);
+  }
+
   // What the window shows: the standard proxy's.
   HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
     return Connected() ? standard_->get_accParent(parent) : RPC_E_DISCONNECTED;
@@ -111,12 +122,6 @@ class AccessibleObject final : public IAccessible {
   }
   HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** object) override {
     return Connected() ? standard_->get_accChild(child, object) : RPC_E_DISCONNECTED;
-  }
-  HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
-    return Connected() ? standard_->get_accValue(child, value) : RPC_E_DISCONNECTED;
-  }
-  HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override {
-    return Connected() ? standard_->get_accDescription(child, description) : RPC_E_DISCONNECTED;
   }
   HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
     return Connected() ? standard_->get_accHelp(child, help) : RPC_E_DISCONNECTED;
@@ -169,6 +174,8 @@ class AccessibleObject final : public IAccessible {
 };
 
 std::wstring NamedControl::AccessibleName() const { return words_.NameOf(control_.handle()); }
+
+std::wstring NamedControl::AccessibleDescription() const { return words_.DescriptionOf(control_.handle()); }
 
 LONG NamedControl::AccessibleState(LONG system_state) const {
   if (GetWindowLongPtrW(control_.handle(), GWL_STYLE) & WS_TABSTOP) return system_state;

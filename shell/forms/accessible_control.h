@@ -1,8 +1,9 @@
 // What a screen reader learns of a control that the system cannot describe by itself: a toolbar
 // button of our own class has no text and no role the system knows, a scroll bar or a paint box
 // has a tooltip but no name. Such a window answers WM_GETOBJECT with an IAccessible of its own,
-// which tells the control's name, role, state and default action and leaves everything the
-// window itself shows (place, parent, neighbours, focus, parts) to the system's standard proxy.
+// which tells the control's name, description, value, role, state and default action and leaves
+// everything the window itself shows (place, parent, neighbours, focus, parts) to the system's
+// standard proxy.
 // Narrator and NVDA read it through Active Accessibility, and UI Automation through its bridge.
 #pragma once
 
@@ -20,6 +21,10 @@ class Window;
 class AccessibleFacts {
  public:
   virtual std::wstring AccessibleName() const = 0;
+  // What a reader says after the name and role; empty leaves it to the standard proxy.
+  virtual std::wstring AccessibleDescription() const { return {}; }
+  // The control's value; empty leaves it to the standard proxy (a scroll bar's position).
+  virtual std::wstring AccessibleValue() const { return {}; }
   virtual LONG AccessibleRole() const = 0;
   // The state the standard proxy reads from the window (unavailable, invisible, focusable ...),
   // adjusted by what only the control knows.
@@ -34,10 +39,12 @@ class AccessibleFacts {
 };
 
 // Where an owner that words its controls in the player's language keeps the words a screen
-// reader says: a control's name (its hint, as the tooltip shows it) and the name of a press.
+// reader says: a control's name (what it does), its description (its hint, as the tooltip shows
+// it, unless that only says the name again) and the name of a press.
 class ControlWords {
  public:
   virtual std::wstring NameOf(HWND control) const = 0;
+  virtual std::wstring DescriptionOf(HWND control) const = 0;
   virtual std::wstring PressActionName() const = 0;
 
  protected:
@@ -51,6 +58,7 @@ class NamedControl final : public AccessibleFacts {
   NamedControl(const ControlWords& words, const Window& control, LONG role)
       : words_(words), control_(control), role_(role) {}
   std::wstring AccessibleName() const override;
+  std::wstring AccessibleDescription() const override;
   LONG AccessibleRole() const override { return role_; }
   // Focusable only when the keyboard can reach it: the level counter cannot, the selector can.
   LONG AccessibleState(LONG system_state) const override;

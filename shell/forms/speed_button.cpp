@@ -79,6 +79,8 @@ void SpeedButton::Clicked() {
 
 std::wstring SpeedButton::AccessibleName() const { return words_->NameOf(handle()); }
 
+std::wstring SpeedButton::AccessibleDescription() const { return words_->DescriptionOf(handle()); }
+
 LONG SpeedButton::AccessibleRole() const { return ROLE_SYSTEM_PUSHBUTTON; }
 
 LONG SpeedButton::AccessibleState(LONG system_state) const {

@@ -1,8 +1,8 @@
 // Flat speed buttons for the toolbar: a picture and no text, a raised edge while the mouse is
 // over them, sunken while pressed. A toggle button stays down after a click and comes up at the
 // next. A click is reported to the parent as WM_COMMAND with the button's id and BN_CLICKED.
-// A screen reader hears a push button named by its owner's words, pressed while a toggle is
-// down, and can press it.
+// A screen reader hears a push button named and described by its owner's words, pressed while a
+// toggle is down, and can press it.
 #pragma once
 
 #include <windows.h>
@@ -29,6 +29,7 @@ class SpeedButton final : public Window, private AccessibleFacts {
   void Clicked();
 
   std::wstring AccessibleName() const override;
+  std::wstring AccessibleDescription() const override;
   LONG AccessibleRole() const override;
   LONG AccessibleState(LONG system_state) const override;
   std::wstring DefaultActionName() const override;

@@ -1,17 +1,16 @@
 // What a screen reader hears of the running game: the toolbar's controls asked through Active
 // Accessibility from this process, as Narrator or NVDA ask them from theirs. Every button is a
-// push button named by its hint in the game's language, the sound switch says whether it is
-// down, and pressing a button through its default action does what a click does. A change of
-// name or state raises its event, for readers that keep what they have read.
+// push button named by what it does in the game's language and described by its hint, word for
+// word as its tooltip shows it; the sound switch is named "Sound" and says by its pressed state
+// whether the sound is on, and pressing a button through its default action does what a click
+// does. A change of name or state raises its event, for readers that keep what they have read.
 #include <gtest/gtest.h>
 #include <objbase.h>
-#include <oleacc.h>
 
-#include <cwchar>
 #include <set>
 #include <string>
-#include <utility>
 
+#include "tests/e2e/accessible.h"
 #include "tests/e2e/game_session.h"
 #include "tests/e2e/game_settings.h"
 #include "tests/e2e/player.h"
@@ -33,57 +32,6 @@ class ScreenReader : public ::testing::Test {
   void TearDown() override { CoUninitialize(); }
 };
 
-// The control's accessible object, as AccessibleObjectFromWindow gives it to any process.
-struct Accessible {
-  explicit Accessible(HWND control) {
-    AccessibleObjectFromWindow(control, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&object));
-  }
-  ~Accessible() {
-    if (object != nullptr) object->Release();
-  }
-  Accessible(const Accessible&) = delete;
-  Accessible& operator=(const Accessible&) = delete;
-
-  static VARIANT Self() {
-    VARIANT self;
-    VariantInit(&self);
-    V_VT(&self) = VT_I4;
-    V_I4(&self) = CHILDID_SELF;
-    return self;
-  }
-  // The text, or the failure's code in its place.
-  static std::wstring Take(HRESULT result, BSTR text) {
-    wchar_t failure[32];
-    swprintf(failure, 32, L"failure 0x%08lX", static_cast<unsigned long>(result));
-    std::wstring taken = SUCCEEDED(result) && text != nullptr ? std::wstring(text, SysStringLen(text)) : failure;
-    SysFreeString(text);
-    return taken;
-  }
-  std::wstring Name() const {
-    BSTR text = nullptr;
-    const HRESULT result = object->get_accName(Self(), &text);
-    return Take(result, text);
-  }
-  std::wstring DefaultAction() const {
-    BSTR text = nullptr;
-    const HRESULT result = object->get_accDefaultAction(Self(), &text);
-    return Take(result, text);
-  }
-  LONG Role() const {
-    VARIANT role;
-    VariantInit(&role);
-    return SUCCEEDED(object->get_accRole(Self(), &role)) && V_VT(&role) == VT_I4 ? V_I4(&role) : -1;
-  }
-  LONG State() const {
-    VARIANT state;
-    VariantInit(&state);
-    return SUCCEEDED(object->get_accState(Self(), &state)) && V_VT(&state) == VT_I4 ? V_I4(&state) : -1;
-  }
-  HRESULT Press() const { return object->accDoDefaultAction(Self()); }
-
-  IAccessible* object = nullptr;
-};
-
 HWND Control(GameSession& session, int id) { return GetDlgItem(session.main(), id); }
 
 bool StartInLanguage(GameSession& session, const wchar_t* tongue) {
@@ -92,50 +40,15 @@ bool StartInLanguage(GameSession& session, const wchar_t* tongue) {
   return session.StartPastSplash();
 }
 
-// Waits until the condition holds, for at most two seconds, taking in the events meanwhile.
-template <typename Condition>
-bool Eventually(Condition condition) {
-  const DWORD start = GetTickCount();
-  while (!condition()) {
-    if (GetTickCount() - start > 2000) return false;
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-  }
-  return true;
-}
-
 // The events the game raises for a screen reader that keeps what it has read: which control's
 // state or name changed, as a hook outside the game hears them.
-class ChangeEvents {
+class ChangeEvents : public HeardEvents {
  public:
   explicit ChangeEvents(DWORD process_id)
-      : hook_(SetWinEventHook(EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr, Hear, process_id, 0,
-                              WINEVENT_OUTOFCONTEXT)) {
-    heard().clear();
-  }
-  ~ChangeEvents() { UnhookWinEvent(hook_); }
-  ChangeEvents(const ChangeEvents&) = delete;
-  ChangeEvents& operator=(const ChangeEvents&) = delete;
-
-  bool hooked() const { return hook_ != nullptr; }
-  bool Heard(DWORD event, HWND control) const {
-    return Eventually([&] { return heard().count({event, control}) > 0; });
-  }
-
- private:
-  static std::set<std::pair<DWORD, HWND>>& heard() {
-    static std::set<std::pair<DWORD, HWND>> events;
-    return events;
-  }
-  static void CALLBACK Hear(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD) {
-    if (object == OBJID_CLIENT && child == CHILDID_SELF) heard().insert({event, window});
-  }
-
-  HWINEVENTHOOK hook_;
+      : HeardEvents(process_id, EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_NAMECHANGE) {}
 };
 
-TEST_F(ScreenReader, EveryToolbarControlIsNamedByItsHintAndRenamedWithTheLanguage) {
+TEST_F(ScreenReader, EveryToolbarControlIsNamedByWhatItDoesAndRenamedWithTheLanguage) {
   GameSession session;
   ASSERT_TRUE(StartInLanguage(session, L"0"));
   std::set<std::wstring> names;
@@ -148,8 +61,11 @@ TEST_F(ScreenReader, EveryToolbarControlIsNamedByItsHintAndRenamedWithTheLanguag
   }
   EXPECT_EQ(names.size(), 12u) << "two buttons share a name, or one has none";
   EXPECT_FALSE(names.count(L""));
-  EXPECT_EQ(Accessible(Control(session, kNewGameId)).Name(), L"I want to play a new game.");
-  EXPECT_EQ(Accessible(Control(session, kTongueId)).Name(), L"Ich spreche nicht englisch.");
+  EXPECT_EQ(Accessible(Control(session, kNewGameId)).Name(), L"New game");
+  EXPECT_EQ(Accessible(Control(session, kNewGameId)).Description(), L"I want to play a new game.");
+  EXPECT_EQ(Accessible(Control(session, kTongueId)).Name(), L"Language");
+  EXPECT_EQ(Accessible(Control(session, kTongueId)).Description(), L"Ich spreche nicht englisch.");
+  EXPECT_EQ(Accessible(Control(session, kSoundId)).Name(), L"Sound");
   Accessible selector(Control(session, kLevelScrollId));
   EXPECT_EQ(selector.Name(), L"Select level");
   EXPECT_EQ(selector.Role(), ROLE_SYSTEM_SCROLLBAR);
@@ -170,9 +86,12 @@ TEST_F(ScreenReader, EveryToolbarControlIsNamedByItsHintAndRenamedWithTheLanguag
   ASSERT_TRUE(ClickButton(tongue, L"Ich spreche deutsch."));
   ASSERT_TRUE(WaitUntilHidden(tongue));
   Accessible new_game(Control(session, kNewGameId));
-  EXPECT_TRUE(Eventually([&] { return new_game.Name() == L"Ich fang ein neues Spiel an."; })) << new_game.Name();
+  EXPECT_TRUE(Eventually([&] { return new_game.Name() == L"Neues Spiel"; })) << new_game.Name();
+  EXPECT_EQ(new_game.Description(), L"Ich fang ein neues Spiel an.");
   EXPECT_EQ(new_game.DefaultAction(), L"Drücken");
-  EXPECT_EQ(Accessible(Control(session, kTongueId)).Name(), L"I don't speak german.");
+  EXPECT_EQ(Accessible(Control(session, kTongueId)).Name(), L"Sprache");
+  EXPECT_EQ(Accessible(Control(session, kTongueId)).Description(), L"I don't speak german.");
+  EXPECT_EQ(Accessible(Control(session, kSoundId)).Name(), L"Ton");
   EXPECT_EQ(selector.Name(), L"Stufe wählen");
   EXPECT_EQ(Accessible(counter).Name(), L"Stufe 1: ungelöst");
   EXPECT_TRUE(events.Heard(EVENT_OBJECT_NAMECHANGE, Control(session, kNewGameId)));
@@ -202,6 +121,7 @@ TEST_F(ScreenReader, TheSoundSwitchSaysItIsDownAndADisabledButtonIsUnavailable) 
   ChangeEvents events(session.game().process_id());
   ASSERT_EQ(sound.Press(), S_OK);
   EXPECT_TRUE(Eventually([&] { return !(sound.State() & STATE_SYSTEM_PRESSED); })) << "the switch stayed down";
+  EXPECT_EQ(sound.Name(), L"Sound") << "the state alone says on or off";
   EXPECT_TRUE(events.Heard(EVENT_OBJECT_STATECHANGE, Control(session, kSoundId)));
   ASSERT_EQ(sound.Press(), S_OK);
   EXPECT_TRUE(Eventually([&] { return (sound.State() & STATE_SYSTEM_PRESSED) != 0; })) << "the switch stayed up";

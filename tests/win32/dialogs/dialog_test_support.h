@@ -17,6 +17,7 @@ namespace verlumo::test_support {
 class NoWords final : public ControlWords {
  public:
   std::wstring NameOf(HWND) const override { return {}; }
+  std::wstring DescriptionOf(HWND) const override { return {}; }
   std::wstring PressActionName() const override { return {}; }
 };
 
