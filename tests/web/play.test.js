@@ -154,10 +154,14 @@ describe('Verlumo in the browser', () => {
     await page.click('[data-command="3"]');
     const save = await web.dialog(page, '[data-dialog="save"]');
     assert.equal(await save.$eval('input', (field) => field.value), 'windows-saved.vlm');
-    await save.$eval('input', (field) => { field.value = 'my game'; });
-    await (await save.$('button.save')).click();
+    // Typed and saved by Enter, as a keyboard player does; the toolbar's Save button, which has
+    // the focus back, takes nothing of that Enter.
+    await save.$eval('input', (field) => { field.value = 'my game'; field.focus(); });
+    await page.keyboard.press('Enter');
     const saved = path.join(downloads, 'my game.vlm');
     for (let wait = 0; wait < 50 && !fs.existsSync(saved); ++wait) await new Promise((resolve) => setTimeout(resolve, 100));
+    await new Promise((resolve) => setTimeout(resolve, 300));
+    assert.equal(await page.$('#modal [data-dialog="save"]'), null, 'the Save as box stays closed');
     const bytes = fs.readFileSync(saved);
     assert.equal(bytes.length, 500);
     assert.deepEqual([bytes[0], bytes[1], bytes[2], bytes[3], bytes[252]], [1, 0, 7, 1, 0]);

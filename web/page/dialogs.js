@@ -98,6 +98,7 @@ export function showDialog(description, name, { pictures, message, field, action
     frame.setAttribute('aria-labelledby', caption.id);
     const close = made('button', 'close', '\u00d7');
     close.title = description.texts.close;
+    close.setAttribute('aria-label', description.texts.close);  // not "times", for the sign it shows
     close.addEventListener('click', () => finish(dialog.closeResult));
     bar.append(caption, close);
     frame.append(bar);
@@ -149,7 +150,12 @@ export function showDialog(description, name, { pictures, message, field, action
   const escape = escapeResult(dialog, description);
   frame.addEventListener('keydown', (event) => {
     if (event.key === 'Escape') finish(escape);
-    if (event.key === 'Enter' && event.target === fieldElement && defaultButton) defaultButton.click();
+    if (event.key === 'Enter' && event.target === fieldElement && defaultButton) {
+      // Handled here: the key's own click would reach the toolbar button that gets the focus
+      // back as the dialog closes, and open the dialog again.
+      event.preventDefault();
+      defaultButton.click();
+    }
     if (event.key === 'Tab') keepFocusInside(frame, event);
   });
   if (!caption) frame.addEventListener('click', () => finish(description.modal.ok));
