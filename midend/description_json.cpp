@@ -154,6 +154,8 @@ void WriteTexts(JsonWriter& json, int language) {
       .Key("cannotStart").String(texts.cannot_start)
       .Key("assetsUnreadable").String(texts.assets_unreadable)
       .Key("boardName").String(BoardName(language))
+      .Key("goal").String(texts.goal)
+      .Key("holdForHint").String(texts.hold_for_hint)
       .Key("language").String(texts.language_code)
       .EndObject();
 }

@@ -102,6 +102,10 @@ PageTexts PageTextsFor(int language) {
           words("Verlumo kann nicht starten: ", "Verlumo cannot start: "),
           words("Die Bilder und Geräusche des Spiels können nicht gelesen werden: ",
                 "The game's pictures and sounds cannot be read: "),
+          words("Tausche die Teile, bis jede Straße an ihre Nachbarn anschließt und keine vom Spielfeld führt.",
+                "Swap the tiles until every road joins its neighbour and none runs off the board."),
+          words("Halte einen Finger auf eine Schaltfläche, um zu lesen, was sie tut.",
+                "Hold a finger on a button to read what it does."),
           words("de", "en"),
           words("en", "de")};
 }

@@ -83,6 +83,8 @@ struct PageTexts {
   std::string no_web_assembly;
   std::string cannot_start;       // followed by the reason
   std::string assets_unreadable;  // followed by the reason
+  std::string goal;               // what a newcomer is to do, the first time the page is visited
+  std::string hold_for_hint;      // on a touch screen, how to read a button's hint
   std::string language_code;      // the language's tag on the page, and the other one's
   std::string other_language_code;
 };

@@ -85,6 +85,10 @@ constexpr Wording kWordings[] = {
     {"Spielfeld: Pfeiltasten wählen ein Feld, Eingabe oder Leertaste tauscht es mit dem Auto, L nennt die offenen "
      "Straßenenden",
      "Board: the arrow keys choose a cell, Enter or Space swaps it with the car, L tells the loose road ends"},
+    {"Tausche die Teile, bis jede Straße an ihre Nachbarn anschließt und keine vom Spielfeld führt.",
+     "Swap the tiles until every road joins its neighbour and none runs off the board."},
+    {"Halte einen Finger auf eine Schaltfläche, um zu lesen, was sie tut.",
+     "Hold a finger on a button to read what it does."},
 };
 
 void CollectStrings(const json_test::Value& value, std::set<std::string>& strings) {
