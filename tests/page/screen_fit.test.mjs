@@ -1,7 +1,7 @@
 // How the window fits the screen: its scale, the toolbar's place, the dialogs' scale and corner.
 import assert from 'node:assert/strict';
 import { it } from 'node:test';
-import { dialogScale, onScreen, toolbarPlace, windowScale } from '../../web/page/screen_fit.js';
+import { dialogScale, fingerDialogScale, onScreen, toolbarPlace, windowScale } from '../../web/page/screen_fit.js';
 
 it('scales the window by a whole factor while that shows four fifths of what fits, else by what fits', () => {
   assert.equal(windowScale(1100, 900, 500, 400), 2, 'exactly twice');
@@ -25,6 +25,19 @@ it('scales a dialog with the window, never under 12/11, never wider than the scr
   assert.equal(dialogScale(2, 1000, 300), 2);
   assert.equal(dialogScale(0.5, 1000, 300), 12 / 11);
   assert.equal(dialogScale(2, 450, 300), 1.5);
+});
+
+it('sizes a dialog for fingers by the room, up to twice, scrolling what no readable scale fits', () => {
+  // A phone upright: the width decides.
+  assert.deepEqual(fingerDialogScale({ width: 374, height: 828 }, { width: 300, height: 190 }, 100), { scale: 374 / 300, scrollHeight: null });
+  // A large tablet: twice at most.
+  assert.deepEqual(fingerDialogScale({ width: 1000, height: 1000 }, { width: 300, height: 190 }, 100), { scale: 2, scrollHeight: null });
+  // Sideways, a short dialog is scaled to the height left once the fixed parts are in.
+  assert.deepEqual(fingerDialogScale({ width: 828, height: 374 }, { width: 300, height: 237 }, 100), { scale: 2, scrollHeight: null });
+  assert.deepEqual(fingerDialogScale({ width: 828, height: 374 }, { width: 300, height: 300 }, 100), { scale: 1.37, scrollHeight: null });
+  // A tall one keeps words of 12 pixels and scrolls its client area in the height left.
+  assert.deepEqual(fingerDialogScale({ width: 828, height: 374 }, { width: 317, height: 430 }, 100),
+                   { scale: 12 / 11, scrollHeight: 274 / (12 / 11) });
 });
 
 it('moves a dialog just as far as it takes to stay on the screen', () => {

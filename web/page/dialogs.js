@@ -4,8 +4,10 @@
 // takes the words of a new language at once.
 import { dialogPosition, escapeResult, framedAsDefault, namesItsPage, splashPosition } from './dialog_rules.js';
 import { windowZoom } from './layout.js';
-import { dialogScale, onScreen } from './screen_fit.js';
+import { dialogScale, fingerDialogScale, onScreen } from './screen_fit.js';
 
+const kAutoSizedLine = 16;  // a label sized by its words takes a line of about this height
+const kFingerMargin = 8;    // around a dialog for fingers, and under its last control
 const open = new Set();       // the dialogs shown: each one's rewording
 const linkStates = new Map(); // the info dialog's links, by name: used, switched off, for the run
 
@@ -24,6 +26,9 @@ function place(element, [left, top, width, height]) {
   if (height) element.style.height = height + 'px';
   return element;
 }
+
+const encloses = ([left, top, width, height], [innerLeft, innerTop, innerWidth, innerHeight]) =>
+  innerLeft >= left && innerTop >= top && innerLeft + innerWidth <= left + width && innerTop + innerHeight <= top + height;
 
 function link(control) {
   const anchor = made('a', 'link', control.text);
@@ -107,6 +112,12 @@ export function showDialog(description, name, { pictures, message, field, action
   if (!caption) frame.setAttribute('aria-label', description.caption);
   frame.append(client);
 
+  // For fingers (the touch layout) the buttons leave their boxes for a row of finger-sized
+  // buttons under the client area, which ends under its last other control.
+  const fingers = document.body.dataset.toolbar !== undefined && document.body.dataset.toolbar !== 'window';
+  const buttonRow = made('div', 'buttons');
+  const bevels = [];
+  let contentBottom = 0;
   let fieldElement = null, defaultButton = null;
   dialog.controls.forEach((control, index) => {
     let element;
@@ -142,10 +153,32 @@ export function showDialog(description, name, { pictures, message, field, action
         break;
       }
     }
+    if (fingers && control.kind === 'button') {
+      buttonRow.append(element);
+      return;
+    }
     // Pictures show whole from the box's corner.
     const box = control.kind === 'picture' ? control.box.slice(0, 2) : control.box;
     client.append(place(element, box));
+    const [, top, , height] = control.box;
+    if (control.kind === 'bevel') bevels.push([element, control.box]);
+    else contentBottom = Math.max(contentBottom, top + (height || kAutoSizedLine));
   });
+  if (fingers) {
+    frame.classList.add('fingers');
+    const clientHeight = Math.min(dialog.height, contentBottom + kFingerMargin);
+    client.style.height = clientHeight + 'px';
+    // A bevel that framed buttons has lost them: it goes; any other ends inside the client area.
+    const buttonBoxes = dialog.controls.filter((control) => control.kind === 'button').map((control) => control.box);
+    for (const [bevel, box] of bevels) {
+      if (buttonBoxes.some((button) => encloses(box, button))) bevel.remove();
+      else bevel.style.height = Math.min(box[3], clientHeight - box[1] - 2) + 'px';
+    }
+    const scroller = made('div', 'scroller');
+    client.replaceWith(scroller);
+    scroller.append(client);
+    if (buttonRow.childElementCount) frame.append(buttonRow);
+  }
 
   const escape = escapeResult(dialog, description);
   frame.addEventListener('keydown', (event) => {
@@ -163,9 +196,23 @@ export function showDialog(description, name, { pictures, message, field, action
   const modal = document.getElementById('modal');
   modal.append(frame);
   modal.hidden = false;
-  // Over the game and scaled with it; a zoomed element's corner is in its own zoomed pixels.
+  // Over the game and scaled with it; a zoomed element's corner is in its own zoomed pixels. For
+  // fingers as large as the screen allows, scrolling a client area too tall for it, while the
+  // title bar and the buttons keep their finger size at any scale.
   const screen = { width: document.documentElement.clientWidth, height: innerHeight };
-  const zoom = dialogScale(windowZoom(), screen.width, frame.getBoundingClientRect().width);
+  let zoom;
+  if (fingers) {
+    const room = { width: screen.width - 2 * kFingerMargin, height: screen.height - 2 * kFingerMargin };
+    const unscaled = frame.getBoundingClientRect();
+    const fixedHeight = (frame.querySelector('.titlebar')?.getBoundingClientRect().height ?? 0) +
+                        (buttonRow.isConnected ? buttonRow.getBoundingClientRect().height : 0);
+    const fit = fingerDialogScale(room, unscaled, fixedHeight);
+    zoom = fit.scale;
+    frame.style.setProperty('--finger', zoom);
+    if (fit.scrollHeight !== null) frame.querySelector('.scroller').style.maxHeight = fit.scrollHeight + 'px';
+  } else {
+    zoom = dialogScale(windowZoom(), screen.width, frame.getBoundingClientRect().width);
+  }
   frame.style.zoom = zoom;
   const main = document.getElementById('window').getBoundingClientRect();
   const outer = frame.getBoundingClientRect();

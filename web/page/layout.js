@@ -32,7 +32,9 @@ function fit(toolbar) {
 
   windowElement.style.zoom = 1;
   const natural = windowElement.getBoundingClientRect();
+  const goal = document.getElementById('goal');
   let roomWidth = screen.clientWidth - 2 * margin, roomHeight = innerHeight - 2 * margin;
+  if (!goal.hidden) roomHeight -= goal.getBoundingClientRect().height + kGap;
   if (place === 'beside') roomWidth -= toolbar.element.getBoundingClientRect().width + kGap;
   if (place === 'below') {
     // The toolbar takes the window's width, so its rows follow the scale the width allows.

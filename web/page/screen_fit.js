@@ -36,3 +36,17 @@ export function onScreen(at, dialog, screen) {
 export function dialogScale(windowScaleNow, roomWidth, dialogWidth) {
   return Math.min(roomWidth / dialogWidth, Math.max(windowScaleNow, kLeastDialogScale));
 }
+
+// A dialog for fingers, in the touch layout: as large as the room's width allows, up to twice its
+// size, and as its height allows while its words still read at 12 pixels; dialog is its size
+// unscaled, fixedHeight the part of it (title bar, buttons) that keeps its finger size at every
+// scale. A client area still too tall for the room scrolls, in scrollHeight of its own pixels.
+const kMostFingerScale = 2;
+
+export function fingerDialogScale(room, dialog, fixedHeight) {
+  const scaledHeight = dialog.height - fixedHeight;
+  const heightFit = (room.height - fixedHeight) / scaledHeight;
+  const scale = Math.min(kMostFingerScale, room.width / dialog.width, Math.max(kLeastDialogScale, heightFit));
+  const tooTall = scaledHeight * scale + fixedHeight > room.height;
+  return { scale, scrollHeight: tooTall ? (room.height - fixedHeight) / scale : null };
+}

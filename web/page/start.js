@@ -9,6 +9,7 @@ import { fieldAnswer } from './dialog_rules.js';
 import { extensionOf } from './file_names.js';
 import { chooseOpenFile, offerDownload } from './files.js';
 import { fetchBytes, heldPicture, loadModule, present, readDescription } from './game_module.js';
+import { GoalLine } from './goal_line.js';
 import { fitToScreen } from './layout.js';
 import { endLoading, keepLanguageTag } from './loading.js';
 import { Pictures } from './picture_canvas.js';
@@ -36,6 +37,7 @@ const player = new WavePlayer(() => {
 let Module = null;
 let description = null;
 let toolbar = null;
+let goalLine = null;
 let boardGrid = null;
 let progress = null;
 let boxContext = null;
@@ -89,6 +91,7 @@ function act(press) {
 function describe(newDescription) {
   description = newDescription;
   toolbar?.reword(description);
+  goalLine?.reword(description.texts);
   rewordDialogs(description);
   document.documentElement.lang = description.texts.language;
   keepLanguageTag(description.texts.language);
@@ -242,11 +245,13 @@ async function start() {
   performance.mark('verlumo-loaded');
   Module.FS.mkdir(kGameFolder);
   writeSheets(Module, sheets);
+  const kept = startSettings(progress, description.unset);
+  goalLine = new GoalLine($('#goal'), kept.language === description.unset);
+  goalLine.reword(description.texts);
   layOut();
   for (const type of ['pointerdown', 'keydown']) document.addEventListener(type, () => player.wake(), true);
 
   const seed = params.has('seed') ? Number(params.get('seed')) >>> 0 : crypto.getRandomValues(new Uint32Array(1))[0];
-  const kept = startSettings(progress, description.unset);
   busy = true;
   const startCalled = performance.now();
   const failure = await Module.ccall('vl_start', 'string', ['number', 'number', 'number', 'number', 'string', 'string'],
