@@ -38,6 +38,8 @@ it('sizes a dialog for fingers by the room, up to twice, scrolling what no reada
   // A tall one keeps words of 12 pixels and scrolls its client area in the height left.
   assert.deepEqual(fingerDialogScale({ width: 828, height: 374 }, { width: 317, height: 430 }, 100),
                    { scale: 12 / 11, scrollHeight: 274 / (12 / 11) });
+  assert.deepEqual(fingerDialogScale({ width: 828, height: 374 }, { width: 317, height: 390 }, 100),
+                   { scale: 12 / 11, scrollHeight: 274 / (12 / 11) }, 'just too tall at 12 pixels');
 });
 
 it('moves a dialog just as far as it takes to stay on the screen', () => {
