@@ -156,7 +156,15 @@ void WriteTexts(JsonWriter& json, int language) {
       .Key("boardName").String(BoardName(language))
       .Key("goal").String(texts.goal)
       .Key("holdForHint").String(texts.hold_for_hint)
-      .Key("language").String(texts.language_code)
+      .Key("language").String(texts.language_code);
+  // The level chooser's words, each named for what it words.
+  const LevelChooserTexts chooser = LevelChooserTextsFor(language);
+  json.Key("chooseLevel").String(chooser.caption)
+      .Key("levelBlock").String(chooser.block)
+      .Key("levelName").String(chooser.level)
+      .Key("solvedLevelName").String(chooser.solved_level)
+      .Key("solvedMark").String(chooser.solved)
+      .Key("currentMark").String(chooser.current)
       .EndObject();
 }
 

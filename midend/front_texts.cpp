@@ -110,6 +110,16 @@ PageTexts PageTextsFor(int language) {
           words("en", "de")};
 }
 
+LevelChooserTexts LevelChooserTextsFor(int language) {
+  const auto words = [language](const char* german, const char* english) { return Bilingual(language, german, english); };
+  return {words("Stufe auswählen", "Choose a level"),
+          words("Stufen {first} bis {last}, {solved} davon gelöst", "Levels {first} to {last}, {solved} of them solved"),
+          words("Stufe {level}", "Level {level}"),
+          words("Stufe {level}, gelöst", "Level {level}, solved"),
+          words("gelöst", "solved"),
+          words("aktuelle Stufe", "current level")};
+}
+
 std::string WordsOf(const ControlText& text, DialogName dialog, int language) {
   switch (text.id) {
     case TextId::kNone: return "";

@@ -91,6 +91,20 @@ struct PageTexts {
 
 PageTexts PageTextsFor(int language);
 
+// The page's level chooser on touch screens, which reaches any level in a few taps: the levels in
+// blocks of fifty, a block's levels, which are solved and which is current. In the words a
+// screen reader says, {first}, {last}, {solved} and {level} stand for the numbers.
+struct LevelChooserTexts {
+  std::string caption;       // the chooser's title, and the name of the level display that opens it
+  std::string block;         // a block of levels: its range and how many of them are solved
+  std::string level;         // a level's button
+  std::string solved_level;  // a solved level's button
+  std::string solved;        // the legend's words for the marks
+  std::string current;
+};
+
+LevelChooserTexts LevelChooserTextsFor(int language);
+
 // The words of a control of the dialog in the language; the message of a message dialog is its
 // own, and the page's message boxes are given theirs when they ask (blank here).
 std::string WordsOf(const ControlText& text, DialogName dialog, int language);

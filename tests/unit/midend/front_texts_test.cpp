@@ -85,6 +85,13 @@ constexpr Wording kWordings[] = {
     {"Spielfeld: Pfeiltasten wählen ein Feld, Eingabe oder Leertaste tauscht es mit dem Auto, L nennt die offenen "
      "Straßenenden",
      "Board: the arrow keys choose a cell, Enter or Space swaps it with the car, L tells the loose road ends"},
+    // The page's level chooser.
+    {"Stufe auswählen", "Choose a level"},
+    {"Stufen {first} bis {last}, {solved} davon gelöst", "Levels {first} to {last}, {solved} of them solved"},
+    {"Stufe {level}", "Level {level}"},
+    {"Stufe {level}, gelöst", "Level {level}, solved"},
+    {"gelöst", "solved"},
+    {"aktuelle Stufe", "current level"},
     {"Tausche die Teile, bis jede Straße an ihre Nachbarn anschließt und keine vom Spielfeld führt.",
      "Swap the tiles until every road joins its neighbour and none runs off the board."},
     {"Halte einen Finger auf eine Schaltfläche, um zu lesen, was sie tut.",
