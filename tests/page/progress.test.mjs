@@ -1,7 +1,7 @@
 // The progress kept in the browser's storage.
 import assert from 'node:assert/strict';
 import { it } from 'node:test';
-import { ProgressStore, openStorage, startSettings } from '../../web/page/progress.js';
+import { ProgressStore, openStorage, solvedLevels, startSettings } from '../../web/page/progress.js';
 
 // A storage that keeps what it is given, counts the writes, and fills up after `room` of them.
 function storage(room = Infinity) {
@@ -22,6 +22,12 @@ it('keeps each progress line under its key, and gives them back to the next star
   new ProgressStore(kept, assert.fail).keep('1\n42\n/game/my.vlm\n0107\n0');
   assert.equal(kept.items.get('verlumo.save'), '/game/my.vlm');
   assert.deepEqual(startSettings(new ProgressStore(kept), -1), { language: 1, level: 42, sound: 0, name: '/game/my.vlm', flags: '0107' });
+});
+
+it('reads which levels are solved from the flags, two hex digits a level, any but 00 solved', () => {
+  assert.deepEqual(solvedLevels('1\n3\n\n0001ff10a0000\n1'), [false, true, true, true, true, false]);
+  assert.deepEqual(solvedLevels('1\n1\n\n\n1'), [], 'no flags kept');
+  assert.deepEqual(solvedLevels(''), []);
 });
 
 it('starts a newcomer with no language, level 1, the sound on, and no game file or flags', () => {

@@ -6,7 +6,7 @@ export default {
   commandRunner: { command: 'node --test tests/page/' },
   mutate: ['web/page/dialog_rules.js', 'web/page/selector.js', 'web/page/progress.js', 'web/page/pictures.js',
            'web/page/sounds.js', 'web/page/file_names.js',
-           'web/page/screen_fit.js', 'web/page/board_cursor.js', 'web/page/press_queue.js'],
+           'web/page/screen_fit.js', 'web/page/board_cursor.js', 'web/page/press_queue.js', 'web/page/level_blocks.js'],
   // Only the page script, the page that loads it, and their tests go into the sandbox.
   ignorePatterns: ['/*', '!/web', '/web/*', '!/web/page', '!/web/index.html', '!/tests', '/tests/*', '!/tests/page', '/tests/page/node_modules'],
   // 'outcomes' writes each fault's outcome as it comes, for scripts/mutate-page to score.

@@ -1,7 +1,8 @@
 // The page on the screens players have, to be looked at (run by hand):
 //   node screen_shapes.js <folder>    with VERLUMO_SITE naming the built site to show
 // A phone upright and on its side, a tablet and a desktop, in English and German, each with the
-// game as it starts, with the keyboard's cell cursor, and with the Solved announcement over it.
+// game as it starts, with the keyboard's cell cursor, with the level chooser on touch screens, and
+// with the Solved announcement over it.
 'use strict';
 const fs = require('node:fs');
 const path = require('node:path');
@@ -31,6 +32,12 @@ const folder = path.resolve(process.argv[2] || 'screen-shapes');
         await page.focus('#box');
         await page.keyboard.press('ArrowRight');
         await page.screenshot({ path: path.join(folder, name + '-keyboard.png') });
+        // The touch toolbar's level chooser, opened by a tap on the level display.
+        if (touch) {
+          await page.tap('#levelbutton');
+          await page.screenshot({ path: path.join(folder, name + '-levels.png') });
+          await page.keyboard.press('Escape');
+        }
         page.evaluate(() => window.verlumoPage.askMessage(0, 'solved')).catch(() => {});
         await web.dialog(page, '[data-message="0"]');
         await page.screenshot({ path: path.join(folder, name + '-solved.png') });

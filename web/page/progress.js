@@ -11,6 +11,13 @@ export function progressEntries(progress) {
   return kKeys.map((key, index) => [key, lines[index]]);
 }
 
+// Which levels are solved, by the progress's flags: two hex digits a level, any but 00 solved.
+// The first level's flag is the first.
+export function solvedLevels(progress) {
+  const flags = progressEntries(progress).find(([key]) => key === 'flags')[1] ?? '';
+  return Array.from({ length: Math.floor(flags.length / 2) }, (_, index) => flags.substr(2 * index, 2) !== '00');
+}
+
 // What the module's start takes from what was kept; unset is the module's "no language yet".
 // A missing name is empty, missing flags are null: the module tells "none kept" by these.
 export function startSettings(progress, unset) {

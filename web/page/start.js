@@ -16,7 +16,7 @@ import { Pictures } from './picture_canvas.js';
 import { decodedSheets, writeSheets } from './sheets.js';
 import { dialogPictureNames, pictureNames, toolbarPictureNames } from './pictures.js';
 import { PressQueue } from './press_queue.js';
-import { ProgressStore, openStorage, startSettings } from './progress.js';
+import { ProgressStore, openStorage, solvedLevels, startSettings } from './progress.js';
 import { WavePlayer, waveSize } from './sounds.js';
 import { Toolbar } from './toolbar.js';
 import { offerTouchHints } from './touch_hints.js';
@@ -111,6 +111,7 @@ function layOut() {
     onRequest: (request, shown, tracked) =>
       act(() => call('vl_move_level_selector', ['number', 'number', 'number'], [request, shown, tracked])),
     canAct: () => !earlyPresses.open || canAct(),
+    solvedLevels: () => solvedLevels(progress.kept ?? ''),
   });
   fitToScreen(toolbar);
   offerTouchHints($('#stage'));

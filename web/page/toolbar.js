@@ -1,6 +1,9 @@
 // The toolbar above the board, built from the description: its speed buttons, the level display
 // with the counter's canvas, and the level selector, a scroll bar drawn by the page. The buttons
-// and the selector hand their commands and requests to the game through the callbacks given.
+// and the selector hand their commands and requests to the game through the callbacks given. In
+// the touch toolbar the level display is a button that opens the level chooser, whose chosen
+// level is asked for as the selector's dragged thumb asks for its position.
+import { LevelChooser } from './level_chooser.js';
 import { dragPosition, keyRequest, thumbOffset } from './selector.js';
 
 function made(tag, id, className) {
@@ -29,8 +32,9 @@ function describedBy(element, id) {
 
 export class Toolbar {
   // onCommand(command) and onRequest(request, shown, tracked) run when the player asks; canAct() tells
-  // whether the game takes input now (no call running, no dialog open).
-  constructor(description, pictures, { onCommand, onRequest, canAct }) {
+  // whether the game takes input now (no call running, no dialog open); solvedLevels() gives the
+  // solved flags, the first level's first.
+  constructor(description, pictures, { onCommand, onRequest, canAct, solvedLevels }) {
     const toolbar = description.toolbar;
     this.requests = description.selectorRequests;
     this.onRequest = onRequest;
@@ -61,6 +65,13 @@ export class Toolbar {
     this.levelDisplay = made('div', 'leveldisplay');
     this.levelDisplay.append(place(made('div', 'levelshape'), inGroup(toolbar.levelShape)),
                              place(made('div', 'levelbevel'), inGroup(group)), this.label, this.counter);
+    this.levelButton = made('button', 'levelbutton');
+    this.levelButton.setAttribute('aria-haspopup', 'dialog');
+    const levelChooser = new LevelChooser((level) => this.request(this.requests.track, level));
+    this.levelButton.addEventListener('click', () => {
+      if (!canAct()) return;
+      levelChooser.open({ texts: this.texts, last: this.last, current: this.position, solved: solvedLevels() });
+    });
     this.selector = this.makeSelector(canAct);
     // In the touch toolbar the controls follow each other as the description orders them, left to right.
     const controls = [...this.buttons.map((element, index) => [toolbar.buttons[index].box, element]),
@@ -68,8 +79,8 @@ export class Toolbar {
     this.controls = controls.sort(([a], [b]) => a[0] - b[0]);
     // In the touch toolbar the selector and the buttons at either side of it stay together.
     const at = this.controls.findIndex(([, element]) => element === this.selector);
-    this.chooser = made('div', 'levelchooser');
-    this.chooserParts = this.controls.slice(Math.max(0, at - 1), at + 2).map(([, element]) => element);
+    this.selectorGroup = made('div', 'selectorgroup');
+    this.selectorGroupParts = this.controls.slice(Math.max(0, at - 1), at + 2).map(([, element]) => element);
     this.position = 1;
     this.last = 1;
     this.reword(description);
@@ -87,6 +98,9 @@ export class Toolbar {
     this.selector.title = description.toolbar.levelSelector.hint;
     this.selector.setAttribute('aria-label', description.toolbar.levelSelector.name);
     this.label.textContent = description.toolbar.levelLabel.text;
+    this.texts = description.texts;
+    this.levelButton.title = description.texts.chooseLevel;
+    this.levelButton.setAttribute('aria-label', description.texts.chooseLevel);
   }
 
   // The Windows toolbar, every control at its box, or the touch toolbar, whose controls flow in rows.
@@ -99,8 +113,10 @@ export class Toolbar {
     for (const [box, element] of this.controls) place(element, touch ? touchBox(element, box) : box);
     this.element.replaceChildren(...this.controls.map(([, element]) => element));
     if (touch) {
-      this.chooserParts[0].before(this.chooser);
-      this.chooser.replaceChildren(...this.chooserParts);
+      this.selectorGroupParts[0].before(this.selectorGroup);
+      this.selectorGroup.replaceChildren(...this.selectorGroupParts);
+      this.levelDisplay.before(this.levelButton);
+      this.levelButton.replaceChildren(this.levelDisplay);
     }
   }
 
@@ -166,7 +182,13 @@ export class Toolbar {
         if (position !== this.position) this.request(this.requests.track, position);
       };
       this.thumb.addEventListener('pointermove', follow);
-      this.thumb.addEventListener('pointerup', () => this.thumb.removeEventListener('pointermove', follow), { once: true });
+      const end = () => {
+        this.thumb.removeEventListener('pointermove', follow);
+        this.thumb.removeEventListener('pointerup', end);
+        this.thumb.removeEventListener('pointercancel', end);
+      };
+      this.thumb.addEventListener('pointerup', end);
+      this.thumb.addEventListener('pointercancel', end);
     });
     // The level selector's keys are its own while it has the focus, as a scroll bar's are.
     scroll.addEventListener('keydown', (event) => {
