@@ -12,6 +12,7 @@ namespace verlumo {
 namespace {
 
 using ::testing::EndsWith;
+using ::testing::HasSubstr;
 using ::testing::Not;
 using ::testing::StartsWith;
 
@@ -55,6 +56,12 @@ TEST(BoardWords, ACellTellsWhereItIsWhatItHoldsAndWhichRoadsJoin) {
   EXPECT_THAT(CellWords(state, {8, 3}), AllOf(StartsWith("Column 9, row 4: "),
                                               EndsWith("bridge road right and left, fixed; loose right and left")));
   EXPECT_EQ(CellWords(state, {4, 6}), "Column 5, row 7: grass");
+  EXPECT_THAT(CellWords(state, {1, 0}), Not(HasSubstr("car"))) << "in the car's row";
+  EXPECT_THAT(CellWords(state, {0, 1}), Not(HasSubstr("car"))) << "in the car's column";
+  // A press there would do nothing: the words say why.
+  EXPECT_EQ(RefusedPressWords(state, {8, 3}), "This tile is fixed; it cannot move.");
+  EXPECT_EQ(RefusedPressWords(state, {0, 0}), "The car is on this tile; choose another tile to swap it with.");
+  EXPECT_EQ(RefusedPressWords(state, {1, 0}), "");
   std::swap(state.board[CellIndex(1, 0)], state.board[CellIndex(2, 0)]);
   EXPECT_THAT(CellWords(state, {0, 0}), EndsWith("; joined bottom, loose right"));
   state.language.Set(kLanguageGerman);
@@ -75,6 +82,8 @@ TEST(BoardWords, LooseRoadEndsAreCountedEndByEnd) {
   EXPECT_EQ(LooseEndsWords(2, kLanguageGerman), "2 Straßenenden sind offen.");
   board[CellIndex(8, 6)] = 4;  // a bend off the board on the right, into grass at the top
   EXPECT_EQ(LooseRoadEnds(board), 4);
+  board[CellIndex(0, 0)] = 4;  // the first cell: a road off the top, and none for the bend under it
+  EXPECT_EQ(LooseRoadEnds(board), 6);
   board = FilledBoard(0);
   board[CellIndex(3, 3)] = 38;  // a road ending on the left
   board[CellIndex(2, 3)] = 100;  // meets a lane there (fixed, lane on its left side only)

@@ -184,6 +184,10 @@ TEST_F(GameSessionTest, ReportsARefusedSoundAfterThePress) {
   session.PressBoard(CellX(column) + 1, CellY(6) + 1);
   EXPECT_EQ(session.state().selected_column, column);
   EXPECT_EQ(front_end.Take().back(), "ReportSoundFailure System Error.  Code: 5.\r\nrefused");
+  // The same by a key: the cursor is on the car's first cell, which the car has just left.
+  session.PressBoardKey(BoardKey::kPress);
+  EXPECT_NE(session.state().selected_column, column);
+  EXPECT_EQ(front_end.Take().back(), "ReportSoundFailure System Error.  Code: 5.\r\nrefused");
 }
 
 // An arrow steps one level, a page ten; Home and End go to the ends; the thumb where it is dragged.
@@ -266,6 +270,10 @@ TEST_F(GameSessionTest, ALevelIsPlayedByKeysAndHeard) {
   EXPECT_EQ(front_end.heard[1], loose);
   EXPECT_THAT(front_end.heard[2], StartsWith("cursor 8,"));
   EXPECT_EQ(front_end.heard[3], loose);
+  // What changes nothing on the board says nothing.
+  front_end.heard.clear();
+  session.Run(Command::Sound);
+  EXPECT_TRUE(front_end.heard.empty());
   EXPECT_NE(LooseRoadEnds(state.board), 0);
 
   SolveByPresses([this](int column, int row) {
@@ -307,6 +315,17 @@ TEST_F(GameSessionTest, ALevelIsPlayedByKeysAndHeard) {
   ASSERT_EQ(front_end.heard.size(), 2u);
   EXPECT_EQ(front_end.heard[0], "Stufe 2: gelöst. Das Auto steht in " + at_car("Spalte ", ", Zeile ") + ".");
   EXPECT_THAT(front_end.heard[1], AllOf(StartsWith(cursor_on_car()), HasSubstr(", trägt das Auto")));
+}
+
+// A level without a tile to carry (the blank level a broken level file leaves) is announced
+// without a car, and the cursor waits in the board's middle.
+TEST_F(GameSessionTest, ALevelWithoutACarPutsTheCursorInTheMiddle) {
+  Bytes blank(kCells, 0);
+  WriteBytes(folder.File("vlmo.dat"), blank);
+  Start({kLanguageEnglish, 1, std::nullopt, true});
+  ASSERT_EQ(front_end.heard.size(), 2u);
+  EXPECT_EQ(front_end.heard[0], "Level 1: unsolved.");
+  EXPECT_EQ(front_end.heard[1], "cursor 4,3 Column 5, row 4: grass");
 }
 
 // Only yes closes; the close then offers the save and gives back what the front end keeps.
