@@ -68,8 +68,10 @@ it('teaches a newcomer the goal, and fits every dialog to a phone at finger size
       assert.match(goal.text, language === 'german' ? /^Tausche die Teile, bis jede Straße .* Halte einen Finger auf eine Schaltfläche/
                                                     : /^Swap the tiles until every road .* Hold a finger on a button/);
       assert.ok(goal.right <= width && goal.bottom <= height, `${where}: the goal line is on the screen`);
-      const board = await page.$eval('#window', (element) => element.getBoundingClientRect().toJSON());
-      assert.ok(board.bottom <= height && board.top >= goal.bottom, `${where}: the game fits under the goal line`);
+      for (const part of ['#window', '#toolbar']) {
+        const box = await page.$eval(part, (element) => element.getBoundingClientRect().toJSON());
+        assert.ok(box.bottom <= height && box.right <= width && box.top >= goal.bottom, `${where}: ${part} fits under the goal line`);
+      }
       // The loading sign, shown again as it was before the game came, stays inside the screen.
       const loading = await page.$eval('#loading', (sign) => {
         sign.hidden = false;

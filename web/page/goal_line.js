@@ -7,9 +7,13 @@ export class GoalLine {
     this.element.hidden = !firstVisit;
   }
 
+  // True when the line, shown, has new words, which may take another height.
   reword(texts) {
-    if (this.element.hidden) return;
+    if (this.element.hidden) return false;
     const touch = matchMedia('(pointer: coarse)').matches;
-    this.element.textContent = touch ? `${texts.goal} ${texts.holdForHint}` : texts.goal;
+    const words = touch ? `${texts.goal} ${texts.holdForHint}` : texts.goal;
+    if (words === this.element.textContent) return false;
+    this.element.textContent = words;
+    return true;
   }
 }

@@ -23,7 +23,11 @@ function fit(toolbar) {
   const margin = kMargin[place];
   document.body.style.padding = margin + 'px';
   // The toolbar goes into the window's client area or beside the window, before anything is measured.
-  if (touch) stage.append(toolbar.element); else client.prepend(toolbar.element);
+  // Moved only when it changes place: a moved element loses the keyboard's focus.
+  const home = touch ? stage : client;
+  if (toolbar.element.parentNode !== home) {
+    if (touch) stage.append(toolbar.element); else client.prepend(toolbar.element);
+  }
   toolbar.arrange(touch);
   const box = document.getElementById('box');
   const toolbarHeight = touch ? 0 : toolbar.height;
@@ -50,7 +54,15 @@ function fit(toolbar) {
   toolbar.placeThumb();
 }
 
+let fitted = null;  // the toolbar once laid out
+
 export function fitToScreen(toolbar) {
+  fitted = toolbar;
   fit(toolbar);
   addEventListener('resize', () => fit(toolbar));
+}
+
+// Laid out again for what changed above the game: the goal line in a new language.
+export function fitAgain() {
+  if (fitted) fit(fitted);
 }

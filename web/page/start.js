@@ -10,7 +10,7 @@ import { extensionOf } from './file_names.js';
 import { chooseOpenFile, offerDownload } from './files.js';
 import { fetchBytes, heldPicture, loadModule, present, readDescription } from './game_module.js';
 import { GoalLine } from './goal_line.js';
-import { fitToScreen } from './layout.js';
+import { fitAgain, fitToScreen } from './layout.js';
 import { endLoading, keepLanguageTag } from './loading.js';
 import { Pictures } from './picture_canvas.js';
 import { decodedSheets, writeSheets } from './sheets.js';
@@ -91,7 +91,7 @@ function act(press) {
 function describe(newDescription) {
   description = newDescription;
   toolbar?.reword(description);
-  goalLine?.reword(description.texts);
+  if (goalLine?.reword(description.texts)) fitAgain();
   rewordDialogs(description);
   document.documentElement.lang = description.texts.language;
   keepLanguageTag(description.texts.language);

@@ -105,6 +105,9 @@ export class Toolbar {
 
   // The Windows toolbar, every control at its box, or the touch toolbar, whose controls flow in rows.
   arrange(touch) {
+    // Arranged again only when the layout changes: a moved control loses the keyboard's focus.
+    if (this.touch === touch) return;
+    this.touch = touch;
     this.element.classList.toggle('touch', touch);
     const unplaced = [0, 0, 0, 0];
     place(this.element, touch ? unplaced : [0, 0, this.layout.width, this.layout.height]);
