@@ -2,6 +2,7 @@
 #include "shell/main_form.h"
 
 #include "core/texts.h"
+#include "midend/board_words.h"
 #include "midend/front_texts.h"
 #include "shell/asset_lists.h"
 #include "shell/dialogs/game_dialogs.h"
@@ -41,9 +42,15 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       if (reinterpret_cast<HWND>(lparam) == toolbar_.level_scroll()) OnLevelScroll(LOWORD(wparam));
       return 0;
     case WM_SETFOCUS:
-      // The level selector is the one control that takes the keyboard.
-      SetFocus(toolbar_.level_scroll());
+      // The window passes the keyboard on to the control that had it.
+      SetFocus(KeyboardHome());
       return 0;
+    case WM_SIZE:
+      // Windows keeps the focus on a minimised window itself and may activate it before it is
+      // restored, so that the activation cannot hand the keyboard on; the restore does. Wine
+      // moves the focus on at the activation already.
+      if (wparam != SIZE_MINIMIZED && GetFocus() == handle()) SetFocus(KeyboardHome());
+      break;
     case WM_CTLCOLORSTATIC: {
       LRESULT brush = 0;
       if (toolbar_.ColourLevelLabel(reinterpret_cast<HWND>(lparam), reinterpret_cast<HDC>(wparam), brush)) {
@@ -98,6 +105,26 @@ void TMainForm::OnLevelScroll(int request) {
 }
 
 void TMainForm::boxMouseDown(int x, int y) { session_->PressBoard(x, y); }
+
+void TMainForm::boxKeyDown(BoardKey key) { session_->PressBoardKey(key); }
+
+// A modal dialog disables this window, and the system takes the focus from the board then (to
+// nobody, or to the dialog); another program's window takes it too. Only the level selector
+// taking it, by Tab or by a click on the scroll bar, makes the selector the keyboard's home.
+void TMainForm::boxFocusChanged(bool taken, HWND other) {
+  if (taken) {
+    keyboard_on_board_ = true;
+  } else if (other == toolbar_.level_scroll()) {
+    keyboard_on_board_ = false;
+  }
+}
+
+// With two controls in the Tab order, Tab and Shift+Tab both go to the other one.
+void TMainForm::MoveKeyboardFocus() {
+  SetFocus(GetFocus() == box_.handle() ? toolbar_.level_scroll() : box_.handle());
+}
+
+HWND TMainForm::KeyboardHome() const { return keyboard_on_board_ ? box_.handle() : toolbar_.level_scroll(); }
 
 void TMainForm::TimerTimer() { session_->Tick(); }
 
@@ -157,8 +184,15 @@ bool TMainForm::CreateControls() {
       })) {
     return Refuse(L"the toolbar");
   }
-  if (!box_.Create(handle(), RECT{0, Toolbar::kHeight, kClientWidth, kClientHeight},
-                   [this] { boxPaint(); }, [this](int x, int y) { boxMouseDown(x, y); })) {
+  toolbar_.FilterLevelSelectorKeys([this](WPARAM key) {
+    if (key != VK_TAB) return false;
+    MoveKeyboardFocus();
+    return true;
+  });
+  if (!box_.Create(handle(), RECT{0, Toolbar::kHeight, kClientWidth, kClientHeight}, [this] { boxPaint(); },
+                   [this](int x, int y) { boxMouseDown(x, y); },
+                   {[this](BoardKey key) { boxKeyDown(key); }, [this] { MoveKeyboardFocus(); },
+                    [this](bool taken, HWND other) { boxFocusChanged(taken, other); }})) {
     return Refuse(L"the board area");
   }
   box_surface_ = std::make_unique<GdiWindowSurface>(box_.handle(), kBoardAreaWidth, kBoardAreaHeight);
@@ -226,8 +260,9 @@ void TMainForm::Show() {
   UpdateWindow(handle());
 }
 
+// Back from a dialog, another program or the taskbar, the keyboard is where it was.
 void TMainForm::FormActivate() {
-  SetFocus(toolbar_.level_scroll());
+  SetFocus(KeyboardHome());
   session_->Activate();
 }
 
@@ -279,10 +314,17 @@ void TMainForm::ReportSoundFailure(const std::string& text) {
 
 void TMainForm::ShowCaption(const std::string& caption) { SetWindowTextW(handle(), Utf8ToWide(caption).c_str()); }
 
-// The board's keyboard play comes with the board's focus; until then a mouse player sees nothing.
-void TMainForm::ShowBoardCursor(int, int, const std::string&) {}
+void TMainForm::ShowTexts(const ToolbarTexts& texts) {
+  toolbar_.ShowTexts(texts);
+  box_.SetDescription(BoardName(session_->language().value()));
+}
 
-void TMainForm::Announce(const std::string&) {}
+// The board shows its cursor only while it has the focus; a mouse player never gives it that.
+void TMainForm::ShowBoardCursor(int column, int row, const std::string& words) {
+  box_.ShowCursor(column, row, words);
+}
+
+void TMainForm::Announce(const std::string& words) { box_.Announce(words); }
 
 void TMainForm::ShowLevelCounterHint(const std::string& hint) { toolbar_.SetHint(toolbar_.level_counter(), hint); }
 

@@ -19,7 +19,7 @@
 #include "shell/forms/form.h"
 #include "shell/forms/gdi_handles.h"
 #include "shell/help/hh_funcs.h"
-#include "shell/paint_box.h"
+#include "shell/board_box.h"
 #include "shell/player_questions.h"
 #include "shell/settings/settings_store.h"
 #include "shell/toolbar.h"
@@ -75,12 +75,18 @@ class TMainForm final : public Form, private FrontEnd {
   // Commands and events.
   void boxPaint();
   void boxMouseDown(int x, int y);
+  void boxKeyDown(BoardKey key);
+  void boxFocusChanged(bool taken, HWND other);
+  // Tab and Shift+Tab: the focus goes from the level selector to the board and back.
+  void MoveKeyboardFocus();
+  // The one of the two that takes the keyboard which had it last.
+  HWND KeyboardHome() const;
   void OnLevelScroll(int request);
   void TimerTimer();
   void ReportSettingsFailure(const SettingsWriteResult& result);
 
   // FrontEnd: what the session tells the window, and asks of it.
-  void ShowTexts(const ToolbarTexts& texts) override { toolbar_.ShowTexts(texts); }
+  void ShowTexts(const ToolbarTexts& texts) override;
   void ShowCaption(const std::string& caption) override;
   void ShowLevelCounterHint(const std::string& hint) override;
   void ShowLevelSelectorRange(int last) override { toolbar_.ShowLevelSelectorRange(last); }
@@ -119,7 +125,10 @@ class TMainForm final : public Form, private FrontEnd {
 
   OwnedIcon icon_;
   Toolbar toolbar_;
-  PaintBox box_;
+  BoardBox box_;
+  // Whether the board had the keyboard last, not the level selector: the focus goes back there
+  // whenever the window takes it again.
+  bool keyboard_on_board_ = false;
   std::unique_ptr<PlayerQuestions> questions_;
 
   // The bitmap list, the cell buffer and the surfaces the view draws on.

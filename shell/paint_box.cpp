@@ -9,10 +9,11 @@ const WindowClass kClass{L"TPaintBox", IDC_ARROW, nullptr};
 
 }  // namespace
 
-bool PaintBox::Create(HWND parent, RECT bounds, PaintHandler on_paint, MouseHandler on_mouse_down) {
+bool PaintBox::Create(HWND parent, RECT bounds, PaintHandler on_paint, MouseHandler on_mouse_down,
+                      DWORD extra_style) {
   on_paint_ = std::move(on_paint);
   on_mouse_down_ = std::move(on_mouse_down);
-  return CreateOwnWindow(kClass, 0, L"", WS_CHILD | WS_VISIBLE, bounds, parent);
+  return CreateOwnWindow(kClass, 0, L"", WS_CHILD | WS_VISIBLE | extra_style, bounds, parent);
 }
 
 LRESULT PaintBox::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {

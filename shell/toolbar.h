@@ -51,6 +51,8 @@ class Toolbar final : private ControlWords {
 
   SpeedButton& button(ToolButton which) { return buttons_[static_cast<int>(which)]; }
   HWND level_scroll() const { return level_scroll_.handle(); }
+  // The keys the main window takes from the level selector before the scroll bar sees them.
+  void FilterLevelSelectorKeys(SystemControl::KeyFilter filter) { level_scroll_.FilterKeys(std::move(filter)); }
   HWND level_counter() const { return level_counter_.handle(); }
 
   void SetHint(HWND control, const std::string& hint);

@@ -13,4 +13,9 @@ bool SystemControl::Create(const wchar_t* class_name, DWORD style, const RECT& b
   return control != nullptr && Adopt(control, kOwnerProperty);
 }
 
+LRESULT SystemControl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_KEYDOWN && key_filter_ && key_filter_(wparam)) return 0;
+  return DefaultHandling(message, wparam, lparam);
+}
+
 }  // namespace verlumo

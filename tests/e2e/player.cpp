@@ -55,6 +55,22 @@ void PressKey(HWND control, WPARAM key) {
   PostMessageW(control, WM_KEYUP, key, 0xC0000001);
 }
 
+void TypeKey(WORD key, bool with_control) {
+  INPUT keys[4] = {};
+  int count = 0;
+  const auto add = [&](WORD virtual_key, DWORD flags) {
+    keys[count].type = INPUT_KEYBOARD;
+    keys[count].ki.wVk = virtual_key;
+    keys[count].ki.dwFlags = flags;
+    ++count;
+  };
+  if (with_control) add(VK_CONTROL, 0);
+  add(key, 0);
+  add(key, KEYEVENTF_KEYUP);
+  if (with_control) add(VK_CONTROL, KEYEVENTF_KEYUP);
+  SendInput(count, keys, sizeof(INPUT));
+}
+
 bool WaitUntilHidden(HWND window, DWORD timeout_ms) {
   const DWORD start = GetTickCount();
   while (IsWindow(window) && IsWindowVisible(window)) {

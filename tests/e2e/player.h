@@ -16,6 +16,9 @@ void Click(HWND control, int x, int y);
 // Clicks the button of the window whose caption is given; false when there is none.
 bool ClickButton(HWND window, const std::wstring& caption);
 void PressKey(HWND control, WPARAM key);
+// Presses and releases the key on the keyboard, with Ctrl held when asked: it goes to whichever
+// window has the focus, as a person's key does.
+void TypeKey(WORD key, bool with_control = false);
 
 // True when the window is gone or hidden within timeout_ms.
 bool WaitUntilHidden(HWND window, DWORD timeout_ms = 10000);
