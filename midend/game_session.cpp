@@ -44,8 +44,14 @@ void GameSession::StartFirstLevel() {
 }
 
 void GameSession::PressBoard(int x, int y) {
+  if (const std::optional<Cell> cell = CellAt(x, y)) PressCell(*cell);
+}
+
+// A press by mouse or key, on a cell of the board: the rules, a sound they had refused, and
+// what the press did, in words.
+void GameSession::PressCell(Cell cell) {
   const BoardMoment before = Moment();
-  if (const std::optional<Cell> cell = CellAt(x, y)) game_.PressCell(cell->column, cell->row);
+  game_.PressCell(cell.column, cell.row);
   ReportSoundFailure();
   TellBoard(before);
 }
@@ -59,10 +65,7 @@ void GameSession::PressBoardKey(BoardKey key) {
         front_end_.Announce(refused);
         return;
       }
-      const BoardMoment before = Moment();
-      game_.PressCell(cell.column, cell.row);
-      ReportSoundFailure();
-      TellBoard(before);
+      PressCell(cell);
       return;
     }
     case BoardKey::kLooseEnds: front_end_.Announce(LooseEndsWords(LooseRoadEnds(state_.board), language)); return;

@@ -101,6 +101,7 @@ class GameSession final : private ViewHost, private ControlsDisplay {
   void SetLevelSelectorRange(int last) override { front_end_.ShowLevelSelectorRange(last); }
   void SetLevelSelector(int position) override { front_end_.ShowLevelSelector(position); }
 
+  void PressCell(Cell cell);
   void ReportSoundFailure();
 
   // What the board's words are told after: the start count, where the car was, whether solved.
