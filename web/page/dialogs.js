@@ -52,7 +52,7 @@ function link(control) {
 }
 
 // Tab and Shift+Tab go round the dialog's own controls, never out to the page behind it.
-function keepFocusInside(frame, event) {
+export function keepFocusInside(frame, event) {
   const stops = Array.from(frame.querySelectorAll('button, input, a')).filter((element) => !element.hidden);
   const at = stops.indexOf(document.activeElement);
   const next = (at + (event.shiftKey ? -1 : 1) + stops.length) % stops.length;

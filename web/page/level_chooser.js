@@ -2,6 +2,7 @@
 // it, pick a block of fifty, pick the level). It opens on the current level's block and marks the
 // solved levels and the current one; a block shows how much of it is solved. The chosen level
 // goes to the callback given; Escape, the close box or a tap beside the dialog close it.
+import { keepFocusInside } from './dialogs.js';
 import { blockOf, levelBlocks, solvedIn, wordsWith } from './level_blocks.js';
 
 function made(tag, className, text) {
@@ -38,7 +39,7 @@ export class LevelChooser {
     this.element.addEventListener('click', (event) => { if (event.target === this.element) this.close(); });
     this.frame.addEventListener('keydown', (event) => {
       if (event.key === 'Escape') this.close();
-      if (event.key === 'Tab') this.keepFocusInside(event);
+      if (event.key === 'Tab') keepFocusInside(this.frame, event);
     });
     document.body.append(this.element);
   }
@@ -94,13 +95,5 @@ export class LevelChooser {
     if (this.element.hidden) return;
     this.element.hidden = true;
     this.focusBefore?.focus?.();
-  }
-
-  // Tab and Shift+Tab go round the chooser's buttons, never out to the page behind it.
-  keepFocusInside(event) {
-    const stops = Array.from(this.frame.querySelectorAll('button'));
-    const at = stops.indexOf(document.activeElement);
-    event.preventDefault();
-    stops[at < 0 ? 0 : (at + (event.shiftKey ? -1 : 1) + stops.length) % stops.length].focus();
   }
 }
